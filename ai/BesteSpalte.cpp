@@ -1,0 +1,50 @@
+#include "ai/Schritte.h"
+
+namespace steinfall {
+
+void ZelleWerten(Analyse& a, const Analysefeld<1, 8>& wert, Zahl16 zeile, Zahl16 spalte) {
+    const Zahl16 v = wert(zeile, spalte);
+    if (v <= a.Wahl.Wert) {
+        return; // ties keep the earlier cell
+    }
+    if (a.VerbotHart(zeile, spalte) != 0) {
+        return;
+    }
+    if (a.VerbotWeich(zeile, spalte) != 0 && v <= 19) {
+        return;
+    }
+    a.Wahl.Wert = v;
+    a.Wahl.Spalte = spalte + 149;
+}
+
+Zahl16 BesteSpalteWaehlen(Analyse& a) {
+    a.Wahl = Wahlsatz{};
+
+    a.Zufall->Saeen();
+    const int k = static_cast<int>(2.0 * a.Zufall->Ziehen() + 1.0);
+
+    // Centre first, then outward; the coin decides which side comes first,
+    // mirrored between the two score arrays.
+    static constexpr int RechtsZuerst[7] = {4, 5, 3, 2, 6, 1, 7};
+    static constexpr int LinksZuerst[7] = {4, 3, 5, 6, 2, 7, 1};
+    const int* reiheComputer = k == 2 ? RechtsZuerst : LinksZuerst;
+    const int* reiheSpieler = k == 2 ? LinksZuerst : RechtsZuerst;
+
+    // Cells of full columns are not offered: their column cannot take a stone.
+    auto anbieten = [&](const Analysefeld<1, 8>& wert, const int* reihe) {
+        for (int zeile = 1; zeile <= 6; ++zeile) {
+            for (int i = 0; i < 7; ++i) {
+                const int spalte = reihe[i];
+                if (a.Stand->SpaltenStatus[spalte - 1] != SpalteVoll) {
+                    ZelleWerten(a, wert, zeile, spalte);
+                }
+            }
+        }
+    };
+    anbieten(a.WertComputer, reiheComputer);
+    anbieten(a.WertSpieler, reiheSpieler);
+
+    return a.Wahl.Spalte;
+}
+
+} // namespace steinfall

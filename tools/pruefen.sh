@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: once in a debug build (which checks
+# every 16-bit value), once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/einrichten.sh
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTEINFALL_TESTS=ON
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTEINFALL_TESTS=ON \
+    -DSTEINFALL_SANITIZE=ON
+cmake --build build-san -j "$jobs"
+# The end-to-end tests start the real game under Xvfb; the debug build
+# covers them. Qt's own start-up allocations are not ours to chase.
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    ctest --test-dir build-san --output-on-failure -j "$jobs" -LE e2e
