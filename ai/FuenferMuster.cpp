@@ -26,12 +26,15 @@ struct Fuenferpass {
 
 // The members in the order they run.
 constexpr Fuenferpass Mitglieder[] = {
+    // falling to the left
     {1, -1, 2, 4, 3, 5, 7, 1, 2, Schutz::Keiner, 22, 5, 5},
     {1, -1, 2, 3, 4, 5, 7, 1, 2, Schutz::Drohung, 22, 0, 0},
     {1, -1, 3, 4, 2, 5, 7, 1, 2, Schutz::Drohung, 22, 0, 0},
+    // falling to the right
     {1, 1, 2, 4, 3, 1, 3, 1, 2, Schutz::Keiner, 22, 5, 5},
     {1, 1, 2, 3, 4, 1, 3, 1, 2, Schutz::Drohung, 22, 0, 0},
     {1, 1, 3, 4, 2, 1, 3, 1, 2, Schutz::Drohung, 22, 0, 0},
+    // horizontal
     {0, 1, 2, 4, 3, 1, 3, 1, 6, Schutz::Form, 22, 5, 8},
     {0, 1, 2, 3, 4, 1, 3, 1, 6, Schutz::Keiner, 32, 0, 0},
     {0, 1, 3, 4, 2, 1, 3, 1, 6, Schutz::Keiner, 22, 0, 0},
