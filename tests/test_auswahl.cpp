@@ -1,0 +1,360 @@
+// The final choice, the fallback choice and the decision loop's gates.
+
+#include "ai/Computerzug.h"
+#include "ai/Schritte.h"
+#include "tests/Stellungen.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace steinfall {
+namespace {
+
+using Bild = std::array<std::string, 6>;
+const Bild LeeresBild = {".......", ".......", ".......", ".......", ".......", "......."};
+
+// Runs a random step on the given draws and reports how many it used.
+template <typename Schritt>
+Zahl16 MitZufall(test::Testanalyse& t, std::vector<double> folge, std::size_t& verbraucht,
+                 Schritt schritt) {
+    FolgeZufall zufall(std::move(folge));
+    t.A.Zufall = &zufall;
+    const Zahl16 ergebnis = schritt(t.A);
+    verbraucht = zufall.Verbraucht();
+    t.A.Zufall = nullptr;
+    return ergebnis;
+}
+
+Zahl16 Beste(test::Testanalyse& t, double x) {
+    std::size_t n = 0;
+    const Zahl16 ergebnis = MitZufall(t, {x}, n, BesteSpalteWaehlen);
+    EXPECT_EQ(n, 1u);
+    return ergebnis;
+}
+
+TEST(BesteSpalte, GleichstandFolgtDerMuenzeUndIstZwischenDenFeldernGespiegelt) {
+    const int reiheA[7] = {4, 5, 3, 2, 6, 1, 7}; // WertComputer at k = 2, WertSpieler at k = 1
+    const int reiheB[7] = {4, 3, 5, 6, 2, 7, 1}; // the other two
+    // 2x + 1 in double: 0.49999999999999994 already gives 2.0.
+    for (const double x : {0.0, 0.4999999999999999, 0.49999999999999994, 0.5, 0.9999}) {
+        const bool k2 = x >= 0.49999999999999994;
+        for (const bool computer : {true, false}) {
+            const int* reihe = (computer == k2) ? reiheA : reiheB;
+            for (int i = 0; i < 7; ++i) {
+                for (int j = i + 1; j < 7; ++j) {
+                    auto t = test::AnalyseAus(LeeresBild);
+                    auto& wert = computer ? t->A.WertComputer : t->A.WertSpieler;
+                    wert(3, reihe[j]) = 7;
+                    wert(3, reihe[i]) = 7;
+                    EXPECT_EQ(Beste(*t, x), reihe[i] + 149)
+                        << "x " << x << (computer ? " WertComputer " : " WertSpieler ") << reihe[i]
+                        << " vs " << reihe[j];
+                }
+            }
+        }
+    }
+}
+
+TEST(BesteSpalte, VorrangVerboteUndVolleSpalten) {
+    auto t = test::AnalyseAus(LeeresBild);
+    t->A.WertComputer(2, 4) = -5;
+    t->A.WertComputer(7, 1) = 99; // below the board: never offered
+    EXPECT_EQ(Beste(*t, 0.3), 0);
+    EXPECT_EQ(t->A.Wahl.Spalte, 0);
+
+    // Any computer cell before any human cell; a higher row before a lower one.
+    t->A.WertSpieler(1, 4) = 5;
+    t->A.WertComputer(6, 7) = 5;
+    t->A.WertComputer(5, 3) = 5;
+    EXPECT_EQ(Beste(*t, 0.3), 152);
+    t->A.WertSpieler(6, 1) = 6;
+    EXPECT_EQ(Beste(*t, 0.3), 150);
+    EXPECT_EQ(t->A.Wahl.Wert, 6);
+
+    // VerbotHart even at 101; VerbotWeich up to 19 but not from 20 on.
+    t = test::AnalyseAus(LeeresBild);
+    t->A.WertComputer(2, 3) = 101;
+    t->A.VerbotHart(2, 3) = 1;
+    t->A.WertSpieler(6, 6) = 1;
+    EXPECT_EQ(Beste(*t, 0.7), 155);
+    t->A.WertComputer(4, 2) = 19;
+    t->A.VerbotWeich(4, 2) = 1;
+    EXPECT_EQ(Beste(*t, 0.7), 155);
+    t->A.WertComputer(4, 2) = 20;
+    EXPECT_EQ(Beste(*t, 0.7), 151);
+    EXPECT_EQ(t->A.Wahl.Wert, 20);
+
+    // A score on a cell of a full column is not offered.
+    t = test::AnalyseAus({"...C...", "...S...", "...C...", "...S...", "...C...", "...S..."});
+    t->A.WertComputer(1, 4) = 50;
+    t->A.WertSpieler(6, 2) = 3;
+    EXPECT_EQ(Beste(*t, 0.7), 151);
+}
+
+Zahl16 Notfall(test::Testanalyse& t, std::vector<double> folge, std::size_t& verbraucht) {
+    return MitZufall(t, std::move(folge), verbraucht, NotfallWahl);
+}
+
+// A position whose columns carry the given weights (0, 2, 4, 8 or 16), each
+// marker in a different row: a marker anywhere in the column counts.
+std::unique_ptr<test::Testanalyse> MitGewichten(const std::array<int, 7>& gewichte,
+                                                const Bild& bild = LeeresBild) {
+    auto t = test::AnalyseAus(bild);
+    Analyse& a = t->A;
+    for (int c = 1; c <= 7; ++c) {
+        const int z = c % 6 + 1;
+        switch (gewichte[c - 1]) {
+        case 16:
+            a.VerbotHart(z, c) = 1;
+            break;
+        case 8:
+            a.VerbotWeich(z, c) = 1;
+            break;
+        case 4:
+            a.Meiden(z, c) = 1;
+            break;
+        case 2:
+            a.MeidenLeicht(z, c) = 1;
+            break;
+        default:
+            break;
+        }
+    }
+    return t;
+}
+
+TEST(Notfall, SchwellenWaehlenDieLeichtestenSpaltenUndZiehenNurFuerDiese) {
+    std::size_t n = 0;
+    // Schwelle 0. 100x in double: 0.28 gives 128 and 0.29 gives 128 too, a tie.
+    auto t = MitGewichten({0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(Notfall(*t, {0.1, 0.28, 0.29, 0.2, 0.1, 0.27, 0.1}, n), 151);
+    EXPECT_EQ(n, 7u);
+
+    // Schwelle 0 with marked columns; markers below the board do not count.
+    t = MitGewichten({2, 2, 0, 2, 2, 0, 2});
+    t->A.Meiden(7, 3) = 1;
+    t->A.VerbotHart(9, 6) = 1;
+    EXPECT_EQ(Notfall(*t, {0.2, 0.7}, n), 155);
+    EXPECT_EQ(n, 2u);
+
+    // Schwelle 2; then the worst marker of a column decides its weight.
+    t = MitGewichten({2, 4, 2, 4, 4, 4, 4});
+    EXPECT_EQ(Notfall(*t, {0.3, 0.6}, n), 152);
+    EXPECT_EQ(n, 2u);
+    t->A.VerbotWeich(6, 3) = 1;
+    EXPECT_EQ(Notfall(*t, {0.3}, n), 150);
+    EXPECT_EQ(n, 1u);
+
+    // Schwelle 6; equal draws keep the lower column.
+    t = MitGewichten({8, 8, 8, 8, 8, 4, 4});
+    EXPECT_EQ(Notfall(*t, {0.5, 0.5}, n), 155);
+    EXPECT_EQ(n, 2u);
+
+    // Schwelle 14 without human threats: no special case, all weight-8 columns.
+    t = MitGewichten({8, 16, 8, 8, 8, 8, 8});
+    EXPECT_EQ(Notfall(*t, {0.1, 0.2, 0.3, 0.4, 0.5, 0.6}, n), 156);
+    EXPECT_EQ(n, 6u);
+
+    // Schwelle 30: every column at 16 or full; the full column draws nothing.
+    t = MitGewichten({16, 16, 16, 16, 16, 16, 16},
+                     {"C......", "S......", "C......", "S......", "C......", "S......"});
+    EXPECT_EQ(Notfall(*t, {0.9, 0.1, 0.1, 0.1, 0.1, 0.95}, n), 156);
+    EXPECT_EQ(n, 6u);
+}
+
+TEST(Notfall, SonderfallUngeraderFreizahlNimmtDieNiedrigsteSpalte) {
+    // Weights 8 except column 2 (16). Free cells under the human's threats:
+    // column 1: 2 (even), column 3: 3, column 4: none, columns 5 and 6: 1,
+    // column 7: 5; column 2 would give 1 but has weight 16.
+    auto t = test::AnalyseAus({".......", ".S..CS.", "CC..SC.", "SSC.CS.", "CCS.SC.", "SSC.CSC"});
+    for (int c = 1; c <= 7; ++c) {
+        t->A.VerbotWeich(1, c) = c == 2 ? 0 : 1;
+        t->A.VerbotHart(1, c) = c == 2 ? 1 : 0;
+    }
+    auto& d = t->A.DrohungSpieler;
+    d(2, 1) = d(1, 2) = d(2, 3) = d(3, 3) = d(1, 5) = d(1, 6) = 1;
+    d(2, 7) = d(4, 7) = d(6, 7) = 1;
+    std::size_t n = 9;
+    EXPECT_EQ(Notfall(*t, {}, n), 154);
+    EXPECT_EQ(n, 0u);
+
+    d(1, 5) = d(1, 6) = 0;
+    EXPECT_EQ(Notfall(*t, {}, n), 152);
+    d(3, 3) = 0;
+    EXPECT_EQ(Notfall(*t, {}, n), 156);
+    d(6, 7) = 0; // no odd count left: the random pick among weight-8 columns
+    EXPECT_EQ(Notfall(*t, {0.1, 0.1, 0.1, 0.1, 0.9, 0.1}, n), 155);
+    EXPECT_EQ(n, 6u);
+}
+
+// Steps that log their calls and answer from a queue per step (0 when empty).
+struct Protokollschritte {
+    std::vector<std::string> Spur;
+    std::map<std::string, std::deque<int>> Antworten;
+
+    Zahl16 Aufruf(const std::string& name) {
+        Spur.push_back(name);
+        auto& q = Antworten[name];
+        if (q.empty()) {
+            return 0;
+        }
+        const int wert = q.front();
+        q.pop_front();
+        return wert;
+    }
+
+    Entscheidungsschritte Schritte() {
+        auto mitSeite = [this](std::string name) {
+            return [this, name](Analyse& a, Zahl16 seite) {
+                return Aufruf(name + (seite == a.CodeComputer ? "C" : "S"));
+            };
+        };
+        auto ohne = [this](std::string name) {
+            return [this, name](Analyse&) { return Aufruf(name); };
+        };
+        Entscheidungsschritte s;
+        s.DrohungenPruefen = mitSeite("Drohungen");
+        s.LetzteSpalte = [this](Analyse&, Zahl16 g) {
+            return Aufruf("Letzte" + std::to_string(g));
+        };
+        s.DoppelDrohungAbwehren = ohne("Doppel");
+        s.FuenferMuster = mitSeite("Fuenfer");
+        s.DoppelDrohungBonus = ohne("Bonus");
+        s.MusterA = [this](Analyse& a, Zahl16 seite) {
+            a.WertComputer(6, 4) += 1; // scores pile up over repeated runs
+            Aufruf(seite == a.CodeComputer ? "AC" : "AS");
+        };
+        s.MusterB = mitSeite("B");
+        s.BesteSpalteWaehlen = ohne("Beste");
+        s.EroeffnungZufall = ohne("Eroeffnung");
+        s.ZweiSpaltenRest = ohne("Zwei");
+        s.MusterC = mitSeite("C");
+        s.NotfallWahl = ohne("Notfall");
+        return s;
+    }
+};
+
+struct Lauf {
+    Entscheidung E;
+    std::vector<std::string> Spur;
+};
+
+Lauf Entscheiden(int zugzaehler, int staerke, std::map<std::string, std::deque<int>> antworten,
+                 int volleSpalten = 0) {
+    auto t = test::AnalyseAus(LeeresBild, zugzaehler, staerke);
+    t->Stand.VolleSpalten = volleSpalten;
+    Protokollschritte p;
+    p.Antworten = std::move(antworten);
+    p.Antworten["Notfall"].push_back(150); // the default answer at the end
+    Lauf l{ComputerEntscheiden(t->A, p.Schritte()), p.Spur};
+    return l;
+}
+
+using Spur = std::vector<std::string>;
+
+TEST(Entscheidungsschleife, ToreNachStaerkeUndZugzaehler) {
+    EXPECT_EQ(Entscheiden(2, Anfaenger, {}).Spur,
+              (Spur{"AC", "AS", "Eroeffnung", "Beste", "Notfall"}));
+    EXPECT_EQ(Entscheiden(4, Experte, {}).Spur,
+              (Spur{"AC", "AS", "BC", "BS", "Beste", "Eroeffnung", "Beste", "Notfall"}));
+    const Spur ab6 = {"DrohungenC", "DrohungenS", "Letzte5", "Doppel", "FuenferC",
+                      "FuenferS",   "Bonus",      "AC",      "AS"};
+    Spur profi = ab6;
+    profi.insert(profi.end(), {"BC", "BS", "Beste", "Beste", "CS", "Notfall"});
+    EXPECT_EQ(Entscheiden(6, Profi, {}).Spur, profi);
+    // ZweiSpaltenRest only with exactly five full columns.
+    Spur fuenfVoll = ab6;
+    fuenfVoll.insert(fuenfVoll.end(), {"Beste", "Zwei", "Notfall"});
+    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 5).Spur, fuenfVoll);
+    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 4).Spur.size(), fuenfVoll.size() - 1);
+    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 6).Spur.size(), fuenfVoll.size() - 1);
+}
+
+TEST(Entscheidungsschleife, ErsterPositiverWertAntwortetMitSeinemSchritt) {
+    const auto pruefe = [](Lauf l, int spalte, const char* schritt, const std::string& letzter) {
+        EXPECT_EQ(l.E.Spalte, spalte);
+        EXPECT_EQ(l.E.Schritt, schritt);
+        EXPECT_EQ(l.E.Durchlaeufe, 1);
+        EXPECT_EQ(l.Spur.back(), letzter);
+    };
+    pruefe(Entscheiden(6, Profi, {{"DrohungenC", {155}}}), 155, "9a.1", "DrohungenC");
+    pruefe(Entscheiden(6, Profi, {{"DrohungenC", {-1}}, {"DrohungenS", {152}}}), 152, "9a.2",
+           "DrohungenS");
+    pruefe(Entscheiden(6, Profi, {{"Letzte5", {150}}}), 150, "9a.3", "Letzte5");
+    pruefe(Entscheiden(6, Profi, {{"Doppel", {156}}}), 156, "9a.4", "Doppel");
+    pruefe(Entscheiden(4, Experte, {{"Beste", {153}}}), 153, "9c", "Beste");
+    pruefe(Entscheiden(4, Experte, {{"Beste", {0, 154}}}), 154, "9e", "Beste");
+    pruefe(Entscheiden(6, Anfaenger, {{"Zwei", {151}}}, 5), 151, "9f", "Zwei");
+    pruefe(Entscheiden(6, Anfaenger, {}), 150, "9h", "Notfall");
+    // At move counter 4 there is no 9a.
+    EXPECT_EQ(Entscheiden(4, Anfaenger, {{"DrohungenC", {155}}}).E.Schritt, "9h");
+}
+
+TEST(Entscheidungsschleife, NotfallOhneSpalteLaesstAllesNochEinmalLaufen) {
+    auto t = test::AnalyseAus({".......", ".......", ".......", ".......", ".......", "..SC..."}, 6,
+                              Anfaenger);
+    Protokollschritte p;
+    p.Antworten["Notfall"] = {0, -3, 153};
+    const Entscheidung e = ComputerEntscheiden(t->A, p.Schritte());
+    EXPECT_EQ(e.Spalte, 153);
+    EXPECT_EQ(e.Schritt, "9h");
+    EXPECT_EQ(e.Durchlaeufe, 3);
+    EXPECT_EQ(p.Spur.size(), 3u * 11u);
+    EXPECT_EQ(t->A.WertComputer(6, 4), 6); // not cleared between the runs
+    EXPECT_EQ(t->A.Arbeitsfeld(6, 4), 1);
+}
+
+TEST(Entscheidungsschleife, VorbereitungLoeschtNurDieVorgesehenenZeilen) {
+    auto t = test::AnalyseAus({".......", ".......", ".......", ".......", ".......", "..SC..."}, 2,
+                              Anfaenger);
+    Analyse& a = t->A;
+    for (int c = 1; c <= 7; ++c) {
+        for (int z = 0; z <= 10; ++z) {
+            a.DrohungComputer(z, c) = 5;
+        }
+        for (int z = 0; z <= 9; ++z) {
+            a.DrohungSpieler(z, c) = 5;
+            a.VerbotHart(std::max(z, 1), c) = 5;
+        }
+        for (int z = 1; z <= 8; ++z) {
+            a.Arbeitsfeld(z, c) = z <= 6 ? 2 : 9;
+            a.WertComputer(z, c) = a.WertSpieler(z, c) = a.VerbotWeich(z, c) = a.Meiden(z, c) = 5;
+            a.MeidenLeicht(std::min(z, 6), c) = 5;
+        }
+    }
+    a.Wahl = {156, 40};
+    a.CodeComputer = a.CodeSpieler = a.CodeEigen = 7;
+
+    Entscheidungsschritte s;
+    s.MusterA = [](Analyse&, Zahl16) {};
+    s.EroeffnungZufall = [](Analyse&) {};
+    s.BesteSpalteWaehlen = [](Analyse&) { return Zahl16(0); };
+    s.NotfallWahl = [](Analyse&) { return Zahl16(150); };
+    ComputerEntscheiden(a, s);
+
+    for (int c = 1; c <= 7; ++c) {
+        EXPECT_EQ(a.DrohungComputer(0, c), 5);
+        EXPECT_EQ(a.DrohungSpieler(0, c), 5);
+        EXPECT_EQ(a.DrohungComputer(10, c), 0);
+        EXPECT_EQ(a.DrohungSpieler(9, c), 0);
+        EXPECT_EQ(a.VerbotHart(9, c), 0);
+        EXPECT_EQ(a.Arbeitsfeld(8, c), 9);
+        EXPECT_EQ(a.WertComputer(8, c) + a.WertSpieler(8, c) + a.VerbotWeich(8, c) +
+                      a.Meiden(8, c) + a.MeidenLeicht(6, c),
+                  0);
+        EXPECT_EQ(a.Arbeitsfeld(6, c), c == 3 ? 2 : c == 4 ? 1 : 0);
+    }
+    EXPECT_EQ(a.Wahl.Spalte, 0);
+    EXPECT_EQ(a.Wahl.Wert, 0);
+    EXPECT_EQ(a.CodeComputer, 1);
+    EXPECT_EQ(a.CodeSpieler, 2);
+    EXPECT_EQ(a.CodeEigen, 1);
+}
+
+} // namespace
+} // namespace steinfall
