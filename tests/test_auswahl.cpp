@@ -134,6 +134,8 @@ TEST(Notfall, SchwellenWaehlenDieLeichtestenSpaltenUndZiehenNurFuerDiese) {
     auto t = MitGewichten({0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(Notfall(*t, {0.1, 0.28, 0.29, 0.2, 0.1, 0.27, 0.1}, n), 151);
     EXPECT_EQ(n, 7u);
+    // ... and 0.03 gives 103 (the exact product lies just below 3).
+    EXPECT_EQ(Notfall(*t, {0.025, 0.03, 0.0, 0.0, 0.0, 0.0, 0.0}, n), 151);
 
     // Schwelle 0 with marked columns; markers below the board do not count.
     t = MitGewichten({2, 2, 0, 2, 2, 0, 2});
