@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <deque>
 #include <map>
 #include <string>
@@ -107,23 +106,11 @@ std::unique_ptr<test::Testanalyse> MitGewichten(const std::array<int, 7>& gewich
     auto t = test::AnalyseAus(bild);
     Analyse& a = t->A;
     for (int c = 1; c <= 7; ++c) {
-        const int z = c % 6 + 1;
-        switch (gewichte[c - 1]) {
-        case 16:
-            a.VerbotHart(z, c) = 1;
-            break;
-        case 8:
-            a.VerbotWeich(z, c) = 1;
-            break;
-        case 4:
-            a.Meiden(z, c) = 1;
-            break;
-        case 2:
-            a.MeidenLeicht(z, c) = 1;
-            break;
-        default:
-            break;
-        }
+        const int z = c % 6 + 1, g = gewichte[c - 1];
+        a.VerbotHart(z, c) = g == 16;
+        a.VerbotWeich(z, c) = g == 8;
+        a.Meiden(z, c) = g == 4;
+        a.MeidenLeicht(z, c) = g == 2;
     }
     return t;
 }
@@ -194,165 +181,131 @@ TEST(Notfall, SonderfallUngeraderFreizahlNimmtDieNiedrigsteSpalte) {
     EXPECT_EQ(n, 6u);
 }
 
-// Steps that log their calls and answer from a queue per step (0 when empty).
-struct Protokollschritte {
-    std::vector<std::string> Spur;
+// Steps that log their calls as tokens (side steps with the side code: "D1"
+// is DrohungenPruefen for the computer) and answer from a queue per token.
+struct Schrittspur {
+    std::string Spur;
     std::map<std::string, std::deque<int>> Antworten;
 
     Zahl16 Aufruf(const std::string& name) {
-        Spur.push_back(name);
+        Spur += (Spur.empty() ? "" : " ") + name;
         auto& q = Antworten[name];
-        if (q.empty()) {
-            return 0;
+        const int wert = q.empty() ? 0 : q.front();
+        if (!q.empty()) {
+            q.pop_front();
         }
-        const int wert = q.front();
-        q.pop_front();
         return wert;
     }
 
     Entscheidungsschritte Schritte() {
-        auto mitSeite = [this](std::string name) {
-            return [this, name](Analyse& a, Zahl16 seite) {
-                return Aufruf(name + (seite == a.CodeComputer ? "C" : "S"));
-            };
+        auto seite = [this](std::string n) {
+            return [this, n](Analyse&, Zahl16 s) { return Aufruf(n + std::to_string(s)); };
         };
-        auto ohne = [this](std::string name) {
-            return [this, name](Analyse&) { return Aufruf(name); };
-        };
+        auto ohne = [this](std::string n) { return [this, n](Analyse&) { return Aufruf(n); }; };
         Entscheidungsschritte s;
-        s.DrohungenPruefen = mitSeite("Drohungen");
-        s.LetzteSpalte = [this](Analyse&, Zahl16 g) {
-            return Aufruf("Letzte" + std::to_string(g));
-        };
-        s.DoppelDrohungAbwehren = ohne("Doppel");
-        s.FuenferMuster = mitSeite("Fuenfer");
-        s.DoppelDrohungBonus = ohne("Bonus");
-        s.MusterA = [this](Analyse& a, Zahl16 seite) {
+        s.DrohungenPruefen = seite("D");
+        s.LetzteSpalte = seite("L");
+        s.DoppelDrohungAbwehren = ohne("V");
+        s.FuenferMuster = seite("F");
+        s.DoppelDrohungBonus = ohne("P");
+        s.MusterA = [this](Analyse& a, Zahl16 seite_) {
             a.WertComputer(6, 4) += 1; // scores pile up over repeated runs
-            Aufruf(seite == a.CodeComputer ? "AC" : "AS");
+            Aufruf("A" + std::to_string(seite_));
         };
-        s.MusterB = mitSeite("B");
-        s.BesteSpalteWaehlen = ohne("Beste");
-        s.EroeffnungZufall = ohne("Eroeffnung");
-        s.ZweiSpaltenRest = ohne("Zwei");
-        s.MusterC = mitSeite("C");
-        s.NotfallWahl = ohne("Notfall");
+        s.MusterB = seite("B");
+        s.BesteSpalteWaehlen = ohne("W");
+        s.EroeffnungZufall = ohne("E");
+        s.ZweiSpaltenRest = ohne("Z");
+        s.MusterC = seite("C");
+        s.NotfallWahl = ohne("N");
         return s;
     }
 };
 
-struct Lauf {
-    Entscheidung E;
-    std::vector<std::string> Spur;
-};
-
-Lauf Entscheiden(int zugzaehler, int staerke, std::map<std::string, std::deque<int>> antworten,
-                 int volleSpalten = 0) {
+// One decision with recording steps; NotfallWahl answers 150 unless told.
+std::pair<Entscheidung, std::string> Entscheiden(int zugzaehler, int staerke,
+                                                 std::map<std::string, std::deque<int>> antworten,
+                                                 int volleSpalten = 0) {
     auto t = test::AnalyseAus(LeeresBild, zugzaehler, staerke);
     t->Stand.VolleSpalten = volleSpalten;
-    Protokollschritte p;
-    p.Antworten = std::move(antworten);
-    p.Antworten["Notfall"].push_back(150); // the default answer at the end
-    Lauf l{ComputerEntscheiden(t->A, p.Schritte()), p.Spur};
-    return l;
+    Schrittspur p{"", std::move(antworten)};
+    p.Antworten["N"].push_back(150);
+    const Entscheidung e = ComputerEntscheiden(t->A, p.Schritte());
+    return {e, p.Spur};
 }
 
-using Spur = std::vector<std::string>;
-
 TEST(Entscheidungsschleife, ToreNachStaerkeUndZugzaehler) {
-    EXPECT_EQ(Entscheiden(2, Anfaenger, {}).Spur,
-              (Spur{"AC", "AS", "Eroeffnung", "Beste", "Notfall"}));
-    EXPECT_EQ(Entscheiden(4, Experte, {}).Spur,
-              (Spur{"AC", "AS", "BC", "BS", "Beste", "Eroeffnung", "Beste", "Notfall"}));
-    const Spur ab6 = {"DrohungenC", "DrohungenS", "Letzte5", "Doppel", "FuenferC",
-                      "FuenferS",   "Bonus",      "AC",      "AS"};
-    Spur profi = ab6;
-    profi.insert(profi.end(), {"BC", "BS", "Beste", "Beste", "CS", "Notfall"});
-    EXPECT_EQ(Entscheiden(6, Profi, {}).Spur, profi);
+    EXPECT_EQ(Entscheiden(2, Anfaenger, {}).second, "A1 A2 E W N");
+    EXPECT_EQ(Entscheiden(4, Experte, {}).second, "A1 A2 B1 B2 W E W N");
+    const std::string ab6 = "D1 D2 L5 V F1 F2 P A1 A2 ";
+    EXPECT_EQ(Entscheiden(6, Profi, {}).second, ab6 + "B1 B2 W W C2 N");
     // ZweiSpaltenRest only with exactly five full columns.
-    Spur fuenfVoll = ab6;
-    fuenfVoll.insert(fuenfVoll.end(), {"Beste", "Zwei", "Notfall"});
-    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 5).Spur, fuenfVoll);
-    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 4).Spur.size(), fuenfVoll.size() - 1);
-    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 6).Spur.size(), fuenfVoll.size() - 1);
+    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 5).second, ab6 + "W Z N");
+    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 4).second, ab6 + "W N");
+    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 6).second, ab6 + "W N");
 }
 
 TEST(Entscheidungsschleife, ErsterPositiverWertAntwortetMitSeinemSchritt) {
-    const auto pruefe = [](Lauf l, int spalte, const char* schritt, const std::string& letzter) {
-        EXPECT_EQ(l.E.Spalte, spalte);
-        EXPECT_EQ(l.E.Schritt, schritt);
-        EXPECT_EQ(l.E.Durchlaeufe, 1);
-        EXPECT_EQ(l.Spur.back(), letzter);
+    const auto pruefe = [](std::pair<Entscheidung, std::string> l, int spalte, const char* schritt,
+                           const std::string& spurEnde) {
+        EXPECT_EQ(l.first.Spalte, spalte);
+        EXPECT_EQ(l.first.Schritt, schritt);
+        EXPECT_EQ(l.first.Durchlaeufe, 1);
+        EXPECT_TRUE(l.second.ends_with(spurEnde)) << l.second;
     };
-    pruefe(Entscheiden(6, Profi, {{"DrohungenC", {155}}}), 155, "9a.1", "DrohungenC");
-    pruefe(Entscheiden(6, Profi, {{"DrohungenC", {-1}}, {"DrohungenS", {152}}}), 152, "9a.2",
-           "DrohungenS");
-    pruefe(Entscheiden(6, Profi, {{"Letzte5", {150}}}), 150, "9a.3", "Letzte5");
-    pruefe(Entscheiden(6, Profi, {{"Doppel", {156}}}), 156, "9a.4", "Doppel");
-    pruefe(Entscheiden(4, Experte, {{"Beste", {153}}}), 153, "9c", "Beste");
-    pruefe(Entscheiden(4, Experte, {{"Beste", {0, 154}}}), 154, "9e", "Beste");
-    pruefe(Entscheiden(6, Anfaenger, {{"Zwei", {151}}}, 5), 151, "9f", "Zwei");
-    pruefe(Entscheiden(6, Anfaenger, {}), 150, "9h", "Notfall");
+    pruefe(Entscheiden(6, Profi, {{"D1", {155}}}), 155, "9a.1", "D1");
+    pruefe(Entscheiden(6, Profi, {{"D1", {-1}}, {"D2", {152}}}), 152, "9a.2", "D1 D2");
+    pruefe(Entscheiden(6, Profi, {{"L5", {150}}}), 150, "9a.3", "D2 L5");
+    pruefe(Entscheiden(6, Profi, {{"V", {156}}}), 156, "9a.4", "L5 V");
+    pruefe(Entscheiden(4, Experte, {{"W", {153}}}), 153, "9c", "B2 W");
+    pruefe(Entscheiden(4, Experte, {{"W", {0, 154}}}), 154, "9e", "B2 W E W");
+    pruefe(Entscheiden(6, Anfaenger, {{"Z", {151}}}, 5), 151, "9f", "W Z");
+    pruefe(Entscheiden(6, Anfaenger, {}), 150, "9h", "W N");
     // At move counter 4 there is no 9a.
-    EXPECT_EQ(Entscheiden(4, Anfaenger, {{"DrohungenC", {155}}}).E.Schritt, "9h");
+    EXPECT_EQ(Entscheiden(4, Anfaenger, {{"D1", {155}}}).first.Schritt, "9h");
 }
 
 TEST(Entscheidungsschleife, NotfallOhneSpalteLaesstAllesNochEinmalLaufen) {
     auto t = test::AnalyseAus({".......", ".......", ".......", ".......", ".......", "..SC..."}, 6,
                               Anfaenger);
-    Protokollschritte p;
-    p.Antworten["Notfall"] = {0, -3, 153};
+    Schrittspur p{"", {{"N", {0, -3, 153}}}};
     const Entscheidung e = ComputerEntscheiden(t->A, p.Schritte());
     EXPECT_EQ(e.Spalte, 153);
     EXPECT_EQ(e.Schritt, "9h");
     EXPECT_EQ(e.Durchlaeufe, 3);
-    EXPECT_EQ(p.Spur.size(), 3u * 11u);
+    const std::string lauf = "D1 D2 L5 V F1 F2 P A1 A2 W N";
+    EXPECT_EQ(p.Spur, lauf + " " + lauf + " " + lauf);
     EXPECT_EQ(t->A.WertComputer(6, 4), 6); // not cleared between the runs
-    EXPECT_EQ(t->A.Arbeitsfeld(6, 4), 1);
 }
 
 TEST(Entscheidungsschleife, VorbereitungLoeschtNurDieVorgesehenenZeilen) {
     auto t = test::AnalyseAus({".......", ".......", ".......", ".......", ".......", "..SC..."}, 2,
                               Anfaenger);
     Analyse& a = t->A;
-    for (int c = 1; c <= 7; ++c) {
-        for (int z = 0; z <= 10; ++z) {
-            a.DrohungComputer(z, c) = 5;
-        }
-        for (int z = 0; z <= 9; ++z) {
-            a.DrohungSpieler(z, c) = 5;
-            a.VerbotHart(std::max(z, 1), c) = 5;
-        }
-        for (int z = 1; z <= 8; ++z) {
-            a.Arbeitsfeld(z, c) = z <= 6 ? 2 : 9;
-            a.WertComputer(z, c) = a.WertSpieler(z, c) = a.VerbotWeich(z, c) = a.Meiden(z, c) = 5;
-            a.MeidenLeicht(std::min(z, 6), c) = 5;
-        }
-    }
+    a.DrohungComputer(0, 1) = a.DrohungSpieler(0, 7) = 5; // row 0 is kept
+    a.Arbeitsfeld(8, 2) = 9;                              // and the floor rows
+    a.DrohungComputer(10, 7) = a.DrohungSpieler(9, 1) = a.VerbotHart(9, 4) = 5;
+    a.WertComputer(8, 3) = a.WertSpieler(1, 1) = a.VerbotWeich(8, 7) = a.Meiden(8, 5) = 5;
+    a.MeidenLeicht(6, 2) = 5;
+    a.Arbeitsfeld(1, 1) = 2;
     a.Wahl = {156, 40};
     a.CodeComputer = a.CodeSpieler = a.CodeEigen = 7;
 
-    Entscheidungsschritte s;
+    Schrittspur p;
+    Entscheidungsschritte s = p.Schritte();
     s.MusterA = [](Analyse&, Zahl16) {};
-    s.EroeffnungZufall = [](Analyse&) {};
-    s.BesteSpalteWaehlen = [](Analyse&) { return Zahl16(0); };
-    s.NotfallWahl = [](Analyse&) { return Zahl16(150); };
+    p.Antworten["N"] = {150};
     ComputerEntscheiden(a, s);
 
-    for (int c = 1; c <= 7; ++c) {
-        EXPECT_EQ(a.DrohungComputer(0, c), 5);
-        EXPECT_EQ(a.DrohungSpieler(0, c), 5);
-        EXPECT_EQ(a.DrohungComputer(10, c), 0);
-        EXPECT_EQ(a.DrohungSpieler(9, c), 0);
-        EXPECT_EQ(a.VerbotHart(9, c), 0);
-        EXPECT_EQ(a.Arbeitsfeld(8, c), 9);
-        EXPECT_EQ(a.WertComputer(8, c) + a.WertSpieler(8, c) + a.VerbotWeich(8, c) +
-                      a.Meiden(8, c) + a.MeidenLeicht(6, c),
-                  0);
-        EXPECT_EQ(a.Arbeitsfeld(6, c), c == 3 ? 2 : c == 4 ? 1 : 0);
-    }
-    EXPECT_EQ(a.Wahl.Spalte, 0);
-    EXPECT_EQ(a.Wahl.Wert, 0);
+    EXPECT_EQ(a.DrohungComputer(0, 1) + a.DrohungSpieler(0, 7), 10);
+    EXPECT_EQ(a.Arbeitsfeld(8, 2), 9);
+    EXPECT_EQ(a.DrohungComputer(10, 7) + a.DrohungSpieler(9, 1) + a.VerbotHart(9, 4) +
+                  a.WertComputer(8, 3) + a.WertSpieler(1, 1) + a.VerbotWeich(8, 7) +
+                  a.Meiden(8, 5) + a.MeidenLeicht(6, 2) + a.Arbeitsfeld(1, 1),
+              0);
+    EXPECT_EQ(a.Arbeitsfeld(6, 3), 2);
+    EXPECT_EQ(a.Arbeitsfeld(6, 4), 1);
+    EXPECT_EQ(a.Wahl.Spalte + a.Wahl.Wert, 0);
     EXPECT_EQ(a.CodeComputer, 1);
     EXPECT_EQ(a.CodeSpieler, 2);
     EXPECT_EQ(a.CodeEigen, 1);
