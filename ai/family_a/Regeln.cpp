@@ -13,6 +13,7 @@ template <class Feld> decltype(auto) An(Feld& feld, Zelle x) {
 void ZelleDarunterMeiden(Analyse& a, const Luecke& luecke, Zelle h, Zelle o) {
     const Zelle unter = Darunter(h);
     An(a.Meiden, unter) = 1;
+    // A14, gap w0: a human threat below o bans the cell as well.
     if (luecke.Sonderfall == Ausnahme::Regel1SpielerUnterO &&
         An(a.DrohungSpieler, Darunter(o)) > 0) {
         An(a.VerbotWeich, unter) = 1;
@@ -29,9 +30,9 @@ void ZelleDarunterMeiden(Analyse& a, const Luecke& luecke, Zelle h, Zelle o) {
 bool ZeileD(const Analyse& a, const Luecke& luecke, Zelle h, Zelle o) {
     const auto& spieler = a.DrohungSpieler;
     switch (luecke.Sonderfall) {
-    case Ausnahme::ZeileDAnDerLuecke:
+    case Ausnahme::ZeileDAnDerLuecke: // A3, gap w1
         return An(spieler, o) > 0 || An(spieler, h) > 0;
-    case Ausnahme::ZeileDComputerUnterO:
+    case Ausnahme::ZeileDComputerUnterO: // A9, gap w2
         return An(a.DrohungComputer, Darunter(o)) > 0 || An(spieler, o) > 0;
     default:
         return An(spieler, Darunter(o)) > 0 || An(spieler, o) > 0;
@@ -41,16 +42,18 @@ bool ZeileD(const Analyse& a, const Luecke& luecke, Zelle h, Zelle o) {
 // Line k: threats of the computer around o.
 bool ZeileK(const Analyse& a, const Luecke& luecke, Zelle o) {
     const auto& computer = a.DrohungComputer;
-    if (luecke.Sonderfall == Ausnahme::ZeileKSpielerUnterO) {
+    if (luecke.Sonderfall == Ausnahme::ZeileKSpielerUnterO) { // A17, gap w3
         return An(a.DrohungSpieler, Darunter(o)) > 0 || An(computer, o) > 0;
     }
     return An(computer, Darunter(o)) > 0 || An(computer, o) > 0;
 }
 
+// Line f: 11 at A3, gap w0, and at A15, gap w2.
 Zahl16 ZeileFWert(const Luecke& luecke) {
     return luecke.Sonderfall == Ausnahme::ZeileFElf ? 11 : 7;
 }
 
+// Line g: 10 + anchor row at A2, gap w3.
 Zahl16 ZeileGWert(const Luecke& luecke, Zahl16 ankerzeile) {
     return luecke.Sonderfall == Ausnahme::ZeileGZehnPlusAnkerzeile ? 10 + ankerzeile : 7;
 }
