@@ -66,16 +66,11 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
         s.MusterA(a, a.CodeComputer);
         s.MusterA(a, a.CodeSpieler);
 
-        // 9c: family B (not built yet: its entries are empty), and for "Experte"
-        // and "Profi" a first final choice.
+        // 9c: family B from "Experte" on, then a first final choice.
         if (stand.Spielstaerke > 1) {
-            if (s.MusterB) {
-                s.MusterB(a, a.CodeComputer);
-            }
+            s.MusterB(a, a.CodeComputer);
             if (stand.Spielstaerke > 2) {
-                if (s.MusterB) {
-                    s.MusterB(a, a.CodeSpieler);
-                }
+                s.MusterB(a, a.CodeSpieler);
                 if (antwortet(s.BesteSpalteWaehlen(a), "9c")) {
                     break;
                 }
@@ -97,8 +92,8 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
             break;
         }
 
-        // 9g: family C for the human's side at "Profi" (not built yet).
-        if (stand.Spielstaerke > 3 && s.MusterC) {
+        // 9g: family C for the human's side at "Profi".
+        if (stand.Spielstaerke > 3) {
             s.MusterC(a, a.CodeSpieler);
         }
 

@@ -2,6 +2,8 @@
 
 #include "ai/Analyse.h"
 #include "ai/Schritte.h"
+#include "ai/family_b/MusterB.h"
+#include "ai/family_c/MusterC.h"
 
 #include <functional>
 #include <string>
@@ -16,8 +18,7 @@ struct Entscheidung {
 };
 
 // The steps the decision loop calls. The game always uses the defaults; tests
-// put recording steps in to check the loop's gates and order. The pattern
-// families B and C stay empty (not run) until they exist.
+// put recording steps in to check the loop's gates and order.
 struct Entscheidungsschritte {
     std::function<Zahl16(Analyse&, Zahl16)> DrohungenPruefen = steinfall::DrohungenPruefen;
     std::function<Zahl16(Analyse&, Zahl16)> LetzteSpalte = steinfall::LetzteSpalte;
@@ -25,11 +26,11 @@ struct Entscheidungsschritte {
     std::function<void(Analyse&, Zahl16)> FuenferMuster = steinfall::FuenferMuster;
     std::function<void(Analyse&)> DoppelDrohungBonus = steinfall::DoppelDrohungBonus;
     std::function<void(Analyse&, Zahl16)> MusterA = steinfall::MusterA;
-    std::function<void(Analyse&, Zahl16)> MusterB;
+    std::function<void(Analyse&, Zahl16)> MusterB = steinfall::MusterB;
     std::function<Zahl16(Analyse&)> BesteSpalteWaehlen = steinfall::BesteSpalteWaehlen;
     std::function<void(Analyse&)> EroeffnungZufall = steinfall::EroeffnungZufall;
     std::function<Zahl16(Analyse&)> ZweiSpaltenRest = steinfall::ZweiSpaltenRest;
-    std::function<void(Analyse&, Zahl16)> MusterC;
+    std::function<void(Analyse&, Zahl16)> MusterC = steinfall::MusterC;
     std::function<Zahl16(Analyse&)> NotfallWahl = steinfall::NotfallWahl;
 };
 
