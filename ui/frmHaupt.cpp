@@ -32,6 +32,14 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// An opaque control in one colour.
+void Hintergrund(QWidget& control, const QColor& farbe) {
+    control.setAutoFillBackground(true);
+    QPalette farben = control.palette();
+    farben.setColor(QPalette::Window, farbe);
+    control.setPalette(farben);
+}
+
 bool Innerhalb(const QWidget& knopf, QPointF pixel) {
     return pixel.x() >= 0 && pixel.y() >= 0 && pixel.x() <= knopf.width() &&
            pixel.y() <= knopf.height();
@@ -73,10 +81,7 @@ void frmHaupt::ControlsAnlegen() {
     lblStatus_ = new QLabel(QStringLiteral("---"), picContainer_);
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
     lblStatus_->setGeometry(m.Rechteck(2520, 6480, 6615, 255));
-    lblStatus_->setAutoFillBackground(true);
-    QPalette statusFarben = lblStatus_->palette();
-    statusFarben.setColor(QPalette::Window, ContainerFarbe);
-    lblStatus_->setPalette(statusFarben);
+    Hintergrund(*lblStatus_, ContainerFarbe);
 
     auto bildknopf = [&](std::array<Bildflaeche*, 2>& items, const std::array<QImage, 2>& bild,
                          const char* name, QRect ort) {
@@ -96,32 +101,30 @@ void frmHaupt::ControlsAnlegen() {
 
     picOptionenBild_ = QImage(m.PixelX(1815), m.PixelY(3375), QImage::Format_RGB32);
     picOptionenBild_.fill(OptionenFarbe);
-    picOptionen_ = bildflaeche(picContainer_, &picOptionenBild_, "picOptionen",
-                               m.Rechteck(240, 3120, 1815, 3375));
+    auto* picOptionen = bildflaeche(picContainer_, &picOptionenBild_, "picOptionen",
+                                    m.Rechteck(240, 3120, 1815, 3375));
 
     auto rahmen = [&](const char* titel, const char* name, QRect ort) {
-        auto* fr = new QGroupBox(QString::fromUtf8(titel), picOptionen_);
+        auto* fr = new QGroupBox(QString::fromUtf8(titel), picOptionen);
         fr->setObjectName(QString::fromLatin1(name));
         fr->setGeometry(ort);
-        fr->setAutoFillBackground(true);
-        QPalette farben = fr->palette();
-        farben.setColor(QPalette::Window, OptionenFarbe);
-        fr->setPalette(farben);
+        Hintergrund(*fr, OptionenFarbe);
         return fr;
     };
-    auto option = [&](QGroupBox* fr, const char* text, QString name, double oben) {
+    auto option = [&](QGroupBox* fr, const char* text, const char* name, double oben) {
         auto* opt = new QRadioButton(QString::fromUtf8(text), fr);
-        opt->setObjectName(name);
+        opt->setObjectName(QString::fromLatin1(name));
         opt->setGeometry(m.Rechteck(120, oben, 1215, 255));
         return opt;
     };
-    frAnfang_ = rahmen("Wer beginnt ?", "frAnfang", m.Rechteck(150, 240, 1455, 1095));
-    optAnfangSp_[1] = option(frAnfang_, "Spieler", QStringLiteral("optAnfangSp1"), 360);
-    optAnfangSp_[2] = option(frAnfang_, "Computer", QStringLiteral("optAnfangSp2"), 720);
-    frSpielstaerke_ = rahmen("Spielstärke :", "frSpielstaerke", m.Rechteck(150, 1560, 1455, 1575));
-    optStaerke_[1] = option(frSpielstaerke_, "Anfänger", QStringLiteral("optStaerke1"), 360);
-    optStaerke_[3] = option(frSpielstaerke_, "Experte", QStringLiteral("optStaerke3"), 720);
-    optStaerke_[4] = option(frSpielstaerke_, "Profi", QStringLiteral("optStaerke4"), 1080);
+    auto* frAnfang = rahmen("Wer beginnt ?", "frAnfang", m.Rechteck(150, 240, 1455, 1095));
+    optAnfangSp_[1] = option(frAnfang, "Spieler", "optAnfangSp1", 360);
+    optAnfangSp_[2] = option(frAnfang, "Computer", "optAnfangSp2", 720);
+    auto* frSpielstaerke =
+        rahmen("Spielstärke :", "frSpielstaerke", m.Rechteck(150, 1560, 1455, 1575));
+    optStaerke_[1] = option(frSpielstaerke, "Anfänger", "optStaerke1", 360);
+    optStaerke_[3] = option(frSpielstaerke, "Experte", "optStaerke3", 720);
+    optStaerke_[4] = option(frSpielstaerke, "Profi", "optStaerke4", 1080);
     optAnfangSp_[1]->setChecked(true);
     optStaerke_[3]->setChecked(true);
 

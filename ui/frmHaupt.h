@@ -13,7 +13,6 @@
 
 #include <array>
 
-class QGroupBox;
 class QLabel;
 class QRadioButton;
 
@@ -85,9 +84,6 @@ private:
     std::array<Bildflaeche*, 2> picButtonAnleitung_{};
     std::array<Bildflaeche*, 2> picButtonCopyright_{};
     std::array<Bildflaeche*, 2> picButtonExit_{};
-    Bildflaeche* picOptionen_ = nullptr;
-    QGroupBox* frAnfang_ = nullptr;
-    QGroupBox* frSpielstaerke_ = nullptr;
     std::array<QRadioButton*, 3> optAnfangSp_{}; // items 1, 2
     std::array<QRadioButton*, 5> optStaerke_{};  // items 1, 3, 4
     bool tastenFilter_ = false;

@@ -17,6 +17,7 @@ aufraeumen() {
     rm -rf "$arbeit"
 }
 trap aufraeumen EXIT
+trap "exit 1" INT TERM
 
 # Xvfb picks a free display itself and names it once it is ready.
 mkfifo "$arbeit/display"
