@@ -7,8 +7,8 @@
 
 namespace steinfall {
 
-// The pictures of the main window, each an opaque 32-bit image of its
-// designed size. Masks are black where they let something through.
+// The pictures of the main window, each an opaque 32-bit image of the size
+// the window lays out.
 struct Bildsatz {
     QImage Brett;         // 440 x 345, the empty board
     QImage SteinSpieler;  // 40 x 40, white outside the disc
@@ -28,8 +28,8 @@ struct Bildsatz {
 };
 
 // One picture from `ordner` (a folder or a resource prefix such as
-// ":/bilder") as Format_RGB32. A missing picture becomes a white one of the
-// designed size, so the window still opens.
+// ":/bilder") as Format_RGB32. A missing picture becomes a white one of size
+// `groesse`, so the window still opens.
 QImage BildLaden(const QString& ordner, const QString& name, QSize groesse);
 
 Bildsatz BilderLaden(const QString& ordner);

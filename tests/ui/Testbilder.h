@@ -35,7 +35,7 @@ inline QImage Stein(QRgb farbe) {
     return stein;
 }
 
-// A picture set with the designed sizes and hole positions: holes every 60
+// A picture set with the game's sizes and hole positions: holes every 60
 // pixels from x = 20 and every 55 pixels from y = 15.
 inline Bildsatz Testbilder() {
     Bildsatz b;
