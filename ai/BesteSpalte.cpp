@@ -20,15 +20,17 @@ void ZelleWerten(Analyse& a, const Analysefeld<1, 8>& wert, Zahl16 zeile, Zahl16
 Zahl16 BesteSpalteWaehlen(Analyse& a) {
     a.Wahl = Wahlsatz{};
 
+    // The coin: k = integer part of 2x + 1, 1 or 2.
     a.Zufall->Saeen();
     const int k = static_cast<int>(2.0 * a.Zufall->Ziehen() + 1.0);
 
-    // Centre first, then outward; the coin decides which side comes first,
-    // mirrored between the two score arrays.
-    static constexpr int RechtsZuerst[7] = {4, 5, 3, 2, 6, 1, 7};
-    static constexpr int LinksZuerst[7] = {4, 3, 5, 6, 2, 7, 1};
-    const int* reiheComputer = k == 2 ? RechtsZuerst : LinksZuerst;
-    const int* reiheSpieler = k == 2 ? LinksZuerst : RechtsZuerst;
+    // Centre first, then outward; the coin picks one of the two orders for the
+    // computer's scores and the mirrored one for the human's. (Neither order
+    // keeps to one side: 4, 5, 3, then 2 before 6.)
+    static constexpr int FuenfVorDrei[7] = {4, 5, 3, 2, 6, 1, 7};
+    static constexpr int DreiVorFuenf[7] = {4, 3, 5, 6, 2, 7, 1};
+    const int* reiheComputer = k == 2 ? FuenfVorDrei : DreiVorFuenf;
+    const int* reiheSpieler = k == 2 ? DreiVorFuenf : FuenfVorDrei;
 
     // Cells of full columns are not offered: their column cannot take a stone.
     auto anbieten = [&](const Analysefeld<1, 8>& wert, const int* reihe) {

@@ -1,11 +1,11 @@
 #include "ai/Computerzug.h"
 
-#include "ai/Schritte.h"
-
 namespace steinfall {
 
 namespace {
 
+// Rows as declared, columns 1..7, in this order. Row 0 of the two threat
+// arrays and the floor rows of the working board stay as they are.
 void FelderLoeschen(Analyse& a) {
     FeldLoeschen(a.WertComputer, 8, 7);
     FeldLoeschen(a.WertSpieler, 8, 7);
@@ -21,6 +21,10 @@ void FelderLoeschen(Analyse& a) {
 } // namespace
 
 Entscheidung ComputerEntscheiden(Analyse& a) {
+    return ComputerEntscheiden(a, {});
+}
+
+Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
     const Spielstand& stand = *a.Stand;
 
     FelderLoeschen(a);
@@ -31,59 +35,71 @@ Entscheidung ComputerEntscheiden(Analyse& a) {
 
     Entscheidung e;
     Zahl16 ergebnis = 0;
-    // A step "answers" when its value is a column code; the loop ends there.
+    // A step answers when its value is a column code; the loop ends there.
+    // Its value is kept either way, as the loop condition reads it.
     auto antwortet = [&](Zahl16 wert, const char* schritt) {
         ergebnis = wert;
-        e.Schritt = schritt;
-        return wert > 0;
+        if (wert > 0) {
+            e.Schritt = schritt;
+            return true;
+        }
+        return false;
     };
 
     while (ergebnis <= 0) {
         ++e.Durchlaeufe;
 
-        // From the computer's third move of a game on.
+        // 9a: from the computer's third move of a game on.
         if (stand.Zugzaehler > 5) {
-            if (antwortet(DrohungenPruefen(a, a.CodeComputer), "9a.1") ||
-                antwortet(DrohungenPruefen(a, a.CodeSpieler), "9a.2") ||
-                antwortet(LetzteSpalte(a, 5), "9a.3") ||
-                antwortet(DoppelDrohungAbwehren(a), "9a.4")) {
+            if (antwortet(s.DrohungenPruefen(a, a.CodeComputer), "9a.1") ||
+                antwortet(s.DrohungenPruefen(a, a.CodeSpieler), "9a.2") ||
+                antwortet(s.LetzteSpalte(a, 5), "9a.3") ||
+                antwortet(s.DoppelDrohungAbwehren(a), "9a.4")) {
                 break;
             }
-            FuenferMuster(a, a.CodeComputer);
-            FuenferMuster(a, a.CodeSpieler);
-            DoppelDrohungBonus(a);
+            s.FuenferMuster(a, a.CodeComputer);
+            s.FuenferMuster(a, a.CodeSpieler);
+            s.DoppelDrohungBonus(a);
         }
 
-        MusterA(a, a.CodeComputer);
-        MusterA(a, a.CodeSpieler);
+        // 9b: every strength, every move.
+        s.MusterA(a, a.CodeComputer);
+        s.MusterA(a, a.CodeSpieler);
 
+        // 9c: family B from "Experte" on, then a first final choice.
         if (stand.Spielstaerke > 1) {
-            // Family B for the computer's side runs here.
+            s.MusterB(a, a.CodeComputer);
             if (stand.Spielstaerke > 2) {
-                // Family B for the human's side runs here.
-                if (antwortet(BesteSpalteWaehlen(a), "9c")) {
+                s.MusterB(a, a.CodeSpieler);
+                if (antwortet(s.BesteSpalteWaehlen(a), "9c")) {
                     break;
                 }
             }
         }
 
+        // 9d: the computer's first two moves.
         if (stand.Zugzaehler <= 4) {
-            EroeffnungZufall(a);
+            s.EroeffnungZufall(a);
         }
 
-        if (antwortet(BesteSpalteWaehlen(a), "9e")) {
+        // 9e
+        if (antwortet(s.BesteSpalteWaehlen(a), "9e")) {
             break;
         }
 
-        if (stand.VolleSpalten == 5 && antwortet(ZweiSpaltenRest(a), "9f")) {
+        // 9f
+        if (stand.VolleSpalten == 5 && antwortet(s.ZweiSpaltenRest(a), "9f")) {
             break;
         }
 
-        // Family C for the human's side runs here at "Profi".
+        // 9g: family C for the human's side at "Profi".
+        if (stand.Spielstaerke > 3) {
+            s.MusterC(a, a.CodeSpieler);
+        }
 
-        // The fallback's value decides through the loop condition: 0 or less
-        // runs the whole loop again on the arrays as they stand.
-        ergebnis = NotfallWahl(a);
+        // 9h: the fallback's value decides through the loop condition: 0 or
+        // less runs 9a to 9h again on the arrays as they stand.
+        ergebnis = s.NotfallWahl(a);
         e.Schritt = "9h";
     }
 

@@ -2,8 +2,46 @@
 
 namespace steinfall {
 
-// Not written yet: answers nothing and scores nothing.
-Zahl16 DoppelDrohungAbwehren(Analyse&) { return 0; }
-void DoppelDrohungBonus(Analyse&) {}
+namespace {
+
+template <int E, int L>
+bool AlleNull(const Analysefeld<E, L>& feld, int zeileVon, int zeileBis, int spalte) {
+    for (int zeile = zeileVon; zeile <= zeileBis; ++zeile) {
+        if (feld(zeile, spalte) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// The threat scan bans the lower cell of a human pair (it lies under the upper
+// threat), so this step plays it when it can be played now.
+Zahl16 DoppelDrohungAbwehren(Analyse& a) {
+    Zahl16 ergebnis = 0;
+    for (int r = 1; r <= 5; ++r) {
+        for (int c = 1; c <= 7; ++c) {
+            if (AlleNull(a.DrohungComputer, r + 1, r + 5, c) && a.DrohungSpieler(r, c) > 0 &&
+                a.DrohungSpieler(r + 1, c) > 0 && a.Arbeitsfeld(r + 2, c) != 0) {
+                ergebnis = c + 149; // the last pair in loop order wins
+            }
+        }
+    }
+    return ergebnis;
+}
+
+// A computer pair wins once the lower cell is reached; 20 lifts the upper
+// cell over a soft ban.
+void DoppelDrohungBonus(Analyse& a) {
+    for (int r = 1; r <= 4; ++r) {
+        for (int c = 1; c <= 7; ++c) {
+            if (a.DrohungComputer(r, c) > 0 && a.DrohungComputer(r + 1, c) > 0 &&
+                a.DrohungSpieler(r + 1, c) == 0 && AlleNull(a.VerbotHart, r + 2, r + 5, c)) {
+                a.WertComputer(r, c) += 20;
+            }
+        }
+    }
+}
 
 } // namespace steinfall

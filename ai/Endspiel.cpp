@@ -2,8 +2,92 @@
 
 namespace steinfall {
 
-// Not written yet: answers nothing and scores nothing.
-Zahl16 LetzteSpalte(Analyse&, Zahl16) { return 0; }
-Zahl16 ZweiSpaltenRest(Analyse&) { return 0; }
+namespace {
+
+bool IstVoll(const Analyse& a, int spalte) {
+    return a.Stand->SpaltenStatus[spalte - 1] == SpalteVoll;
+}
+
+// Free cells from the bottom up to the lowest free cell that is a threat
+// cell of either side (all free cells when there is none).
+Zahl16 FreieUnterDrohung(const Analyse& a, int spalte) {
+    Zahl16 anzahl = 0;
+    for (int zeile = 6; zeile >= 1; --zeile) {
+        if (a.Arbeitsfeld(zeile, spalte) != 0) {
+            continue;
+        }
+        if (a.DrohungSpieler(zeile, spalte) > 0 || a.DrohungComputer(zeile, spalte) > 0) {
+            break;
+        }
+        ++anzahl;
+    }
+    return anzahl;
+}
+
+// Three computer stones in row r at c, c+2, c+4: the gap at c+3 can be played
+// now, the gap at c+1 one stone later, and the computer threatens above c+3.
+bool FormFeuert(const Analyse& a, int r, int c) {
+    const auto& f = a.Arbeitsfeld;
+    const int eigen = a.CodeComputer;
+    return f(r, c) == eigen && f(r, c + 2) == eigen && f(r, c + 4) == eigen && f(r, c + 3) == 0 &&
+           f(r + 1, c + 1) == 0 && f(r + 1, c + 3) != 0 && f(r + 2, c + 1) != 0 &&
+           a.DrohungSpieler(r - 1, c + 3) == 0 && a.DrohungComputer(r - 1, c + 3) > 0;
+}
+
+} // namespace
+
+Zahl16 LetzteSpalte(Analyse& a, Zahl16 grenze) {
+    const Zahl16 voll = a.Stand->VolleSpalten;
+    if (!(voll > grenze && voll == 6)) {
+        return 0;
+    }
+    Zahl16 ergebnis = 0;
+    for (int code = 150; code <= 156; ++code) {
+        if (!IstVoll(a, code - 149)) {
+            ergebnis = code;
+        }
+    }
+    return ergebnis;
+}
+
+Zahl16 ZweiSpaltenRest(Analyse& a) {
+    int spalteA = 0;
+    int spalteB = 0;
+    for (int spalte = 1; spalte <= 7; ++spalte) {
+        if (IstVoll(a, spalte)) {
+            continue;
+        }
+        if (spalteA == 0) {
+            spalteA = spalte;
+        } else {
+            spalteB = spalte;
+        }
+    }
+    assert(spalteB != 0 && "two free columns expected");
+
+    const Zahl16 anzahlB = FreieUnterDrohung(a, spalteB);
+    const Zahl16 anzahlA = FreieUnterDrohung(a, spalteA);
+
+    Zahl16 ergebnis = 0;
+    if (spalteB - spalteA < 3) {
+        for (const int r : {3, 5}) {
+            for (const int c : {1, 2}) {
+                if (FormFeuert(a, r, c)) {
+                    ergebnis = c + 3 + 149; // a later shape overwrites
+                }
+            }
+        }
+    }
+    if (ergebnis > 0) {
+        return ergebnis;
+    }
+    if (anzahlB > anzahlA) {
+        return spalteB + 149;
+    }
+    if (anzahlB < anzahlA) {
+        return spalteA + 149;
+    }
+    return 0;
+}
 
 } // namespace steinfall

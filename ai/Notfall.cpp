@@ -1,6 +1,7 @@
 #include "ai/Schritte.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace steinfall {
 

@@ -64,6 +64,15 @@ public:
     const Analyse& Ki() const { return ki_; }
 
 private:
+    // Four cells from `start`, `schritt` apart, all of the side to move.
+    bool ReiheVon(int start, int schritt) const;
+    // Tries the start cells erste, erste + abstand, ... up to letzte; shows
+    // the first line found and sets Sieggefunden.
+    bool ReiheSuchen(int erste, int letzte, int abstand, int schritt);
+    void ReiheZeigen(int start, int schritt);
+    void SpielEndeMelden(Zahl16 siegercode, const std::string& verloren,
+                         const std::string& gewonnen);
+
     Fenster& fenster_;
     Analyse ki_;
 };

@@ -7,7 +7,7 @@ pakete=(
     cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-multimedia-dev libxkbcommon-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick x11-apps
+    xvfb xdotool imagemagick x11-apps fonts-dejavu-core
 )
 
 fehlend=()

@@ -1,0 +1,215 @@
+#pragma once
+
+// A window for headless game-flow tests. It records every call as a readable
+// line ("Status:...", "Zeiger:Sanduhr", "Stein:38:1", "Fall:38:1",
+// "Meldung:Sieg", "Sound:KLACK.WAV", "Warten", "Ereignisse", ...), answers
+// message boxes from a script, lets a falling stone land after a few waits,
+// and runs injected events whenever the game processes events:
+//
+//     FakeFenster f;
+//     f.Bei(Anlass::AufEreignis, 1, [&] { spiel.NeuesSpiel(); });     // 1st wait
+//     f.Wenn([&] { return spiel.ComputerDenkt; }, [&] { ... });         // once
+//
+// Testspiel below puts a game on such a window into a given position.
+
+#include "core/Fenster.h"
+#include "core/Spiel.h"
+#include "core/Texte.h"
+#include "core/Zufall.h"
+#include "tests/Stellungen.h"
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace steinfall::test {
+
+// Every draw the same value: the computer's random steps become repeatable.
+class FesterZufall : public Zufallsquelle {
+public:
+    explicit FesterZufall(double wert = 0.5) : wert_(wert) {}
+    double Ziehen() override { return wert_; }
+
+private:
+    double wert_;
+};
+
+// The three ways the game lets events in.
+enum class Anlass { Ereignisse, AufEreignis, Warten };
+
+class FakeFenster : public Fenster {
+public:
+    struct Box {
+        std::string Text;
+        std::string Titel;
+        Symbol Icon;
+        Knoepfe Tasten;
+    };
+
+    std::vector<std::string> Protokoll;
+    std::vector<Box> Boxen;
+    std::deque<Antwort> Antworten; // answers of the next boxes; then OK or Ja
+    std::string Status;
+    bool StatusSichtbar = true;
+    Zeiger AktuellerZeiger = Zeiger::Pfeil;
+    int FallTakte = 3; // waits until a started fall has landed
+
+    FakeFenster() { InitSprache(texte_); }
+
+    // Runs `aktion` at the n-th call (counting from 1) of that kind.
+    void Bei(Anlass anlass, int n, std::function<void()> aktion) {
+        geplant_.push_back({anlass, n, nullptr, std::move(aktion)});
+    }
+    // Runs `aktion` once, at the first event processing of any kind at
+    // which `bedingung` holds.
+    void Wenn(std::function<bool()> bedingung, std::function<void()> aktion) {
+        geplant_.push_back({Anlass::Ereignisse, 0, std::move(bedingung), std::move(aktion)});
+    }
+    int Aufrufe(Anlass anlass) const {
+        const auto it = zaehler_.find(anlass);
+        return it == zaehler_.end() ? 0 : it->second;
+    }
+
+    // The recorded lines that start with one of the prefixes, in order.
+    std::vector<std::string> Auszug(const std::vector<std::string>& praefixe) const {
+        std::vector<std::string> aus;
+        for (const auto& zeile : Protokoll) {
+            if (std::any_of(praefixe.begin(), praefixe.end(),
+                            [&](const std::string& p) { return zeile.rfind(p, 0) == 0; })) {
+                aus.push_back(zeile);
+            }
+        }
+        return aus;
+    }
+    int Anzahl(const std::string& zeile) const {
+        return static_cast<int>(std::count(Protokoll.begin(), Protokoll.end(), zeile));
+    }
+    // Position of the first `zeile` at or after `ab`, or -1.
+    int Stelle(const std::string& zeile, int ab = 0) const {
+        for (int i = ab; i < static_cast<int>(Protokoll.size()); ++i) {
+            if (Protokoll[i] == zeile) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    void StatusSetzen(const std::string& text) override {
+        Protokoll.push_back("Status:" + text);
+        Status = text;
+    }
+    std::string StatusText() const override { return Status; }
+    void StatusZeigen(bool sichtbar) override {
+        Protokoll.push_back(sichtbar ? "Status gezeigt" : "Status verborgen");
+        StatusSichtbar = sichtbar;
+    }
+    void ZeigerSetzen(Zeiger zeiger) override {
+        Protokoll.push_back(zeiger == Zeiger::Sanduhr ? "Zeiger:Sanduhr" : "Zeiger:Pfeil");
+        AktuellerZeiger = zeiger;
+    }
+    void BrettbildLeeren() override { Protokoll.push_back("Brettbild leer"); }
+    void SteinSetzen(int position, int spieler) override {
+        Protokoll.push_back("Stein:" + std::to_string(position) + ":" + std::to_string(spieler));
+    }
+    void FallStarten(int ziel, int spieler) override {
+        Protokoll.push_back("Fall:" + std::to_string(ziel) + ":" + std::to_string(spieler));
+        Status = texte_.TxtEinwerfen;
+        faellt_ = true;
+        restTakte_ = FallTakte;
+    }
+    bool Faellt() const override { return faellt_; }
+    void FallAnhalten() override {
+        Protokoll.push_back("FallAnhalten");
+        faellt_ = false;
+    }
+    Antwort Meldung(const std::string& text, const std::string& titel, Symbol symbol,
+                    Knoepfe knoepfe) override {
+        Protokoll.push_back("Meldung:" + titel);
+        Boxen.push_back({text, titel, symbol, knoepfe});
+        if (!Antworten.empty()) {
+            const Antwort a = Antworten.front();
+            Antworten.pop_front();
+            return a;
+        }
+        return knoepfe == Knoepfe::Ok ? Antwort::Ok : Antwort::Ja;
+    }
+    void PlaySound(const std::string& datei) override { Protokoll.push_back("Sound:" + datei); }
+    void Warten() override {
+        Protokoll.push_back("Warten");
+        Ausloesen(Anlass::Warten);
+    }
+    void EreignisseVerarbeiten() override {
+        Protokoll.push_back("Ereignisse");
+        Ausloesen(Anlass::Ereignisse);
+    }
+    // Each wait is one timer tick of a running fall.
+    void AufEreignisWarten() override {
+        Protokoll.push_back("AufEreignis");
+        Ausloesen(Anlass::AufEreignis);
+        if (faellt_ && --restTakte_ <= 0) {
+            faellt_ = false;
+        }
+    }
+
+private:
+    struct Geplant {
+        Anlass Art;
+        int Nummer;
+        std::function<bool()> Bedingung;
+        std::function<void()> Aktion;
+        bool Erledigt = false;
+    };
+
+    void Ausloesen(Anlass anlass) {
+        const int n = ++zaehler_[anlass];
+        // By index: an action may process events itself and schedule more.
+        for (std::size_t i = 0; i < geplant_.size(); ++i) {
+            if (geplant_[i].Erledigt) {
+                continue;
+            }
+            const bool faellig = geplant_[i].Bedingung
+                                     ? geplant_[i].Bedingung()
+                                     : geplant_[i].Art == anlass && geplant_[i].Nummer == n;
+            if (faellig) {
+                geplant_[i].Erledigt = true;
+                const auto aktion = geplant_[i].Aktion;
+                aktion();
+            }
+        }
+    }
+
+    Texte texte_;
+    bool faellt_ = false;
+    int restTakte_ = 0;
+    std::vector<Geplant> geplant_;
+    std::map<Anlass, int> zaehler_;
+};
+
+// A game on a fake window: started, then put into the given position with
+// the human to move, the log emptied.
+struct Testspiel {
+    FakeFenster F;
+    FesterZufall Z;
+    Spiel S{F, Z};
+
+    explicit Testspiel(const std::array<std::string, 6>& bild = {".......", ".......", ".......",
+                                                                 ".......", ".......", "......."}) {
+        S.NeuesSpiel();
+        S.Stand.Brett = BrettAus(bild);
+        StandAbleiten(S.Stand);
+        F.Protokoll.clear();
+    }
+
+    // X of the middle of a column (0..6), in twips.
+    static float X(int spalte) { return 600.0f + 900.0f * static_cast<float>(spalte); }
+    void Klick(int spalte) { S.picSpielfeld_MouseUp(1, 0, X(spalte), 2000.0f); }
+    int Steine() const {
+        return static_cast<int>(std::count_if(S.Stand.Brett.begin(), S.Stand.Brett.end(),
+                                              [](Zahl16 z) { return z != Leer; }));
+    }
+};
+
+} // namespace steinfall::test

@@ -1,0 +1,195 @@
+// The order of a game: new games, whole games, wins, draws, clicks.
+
+#include "tests/FakeFenster.h"
+
+#include <gtest/gtest.h>
+
+namespace steinfall {
+namespace {
+
+using test::Testspiel;
+using Zeilen = std::vector<std::string>;
+
+const Zeilen Ablauf = {"Zeiger:", "Status", "Sound:", "Meldung:", "Stein:", "Fall:", "Brettbild"};
+
+TEST(Spielablauf, NeuesSpielFuerBeideSeiten) {
+    Testspiel t({".......", ".......", ".......", ".......", "S......", "SC....."});
+    t.S.Stand.Zugzaehler = 8;
+    t.S.ComputerBeginnt = true;
+    t.S.NeuesSpiel();
+    EXPECT_EQ(t.Steine(), 1);
+    EXPECT_EQ(std::count(t.S.Stand.Brett.begin() + 35, t.S.Stand.Brett.end(), SteinComputer), 1);
+    EXPECT_EQ(t.S.Stand.Zugzaehler, 2);
+    EXPECT_EQ(t.S.Stand.AmZug, SteinSpieler);
+    EXPECT_EQ(t.F.Status, t.S.Txt.TxtKlicken);
+    EXPECT_FALSE(t.S.ComputerDenkt);
+    EXPECT_TRUE(t.S.NeuStart);
+
+    // The computer's stone is on the working board now; the next game clears it.
+    t.S.ComputerBeginnt = false;
+    t.S.Stand.SpaltenStatus[3] = SpalteVoll;
+    t.F.Protokoll.clear();
+    t.S.NeuesSpiel();
+    EXPECT_EQ(t.F.Protokoll,
+              (Zeilen{"Status:" + t.S.Txt.TxtKlicken, "Brettbild leer", "Zeiger:Pfeil"}));
+    EXPECT_EQ(t.Steine(), 0);
+    EXPECT_EQ(t.S.Stand.AmZug, SteinSpieler);
+    EXPECT_EQ(t.S.Stand.Zugzaehler, 0);
+    EXPECT_EQ(t.S.Stand.SpaltenStatus[3], SpalteOffen);
+    EXPECT_TRUE(t.S.NeuStart);
+    for (int spalte = 1; spalte <= 7; ++spalte) {
+        EXPECT_EQ(t.S.Ki().Arbeitsfeld(6, spalte), 0);
+        EXPECT_EQ(t.S.Ki().Arbeitsfeld(7, spalte), Boden);
+        EXPECT_EQ(t.S.Ki().Arbeitsfeld(8, spalte), Boden);
+    }
+}
+
+// The human answers in the column the computer played last, else the first
+// open one; every move is checked to be legal and to land on the stack.
+TEST(Spielablauf, GanzePartieBeiderSeiten) {
+    for (const bool computerBeginnt : {false, true}) {
+        Testspiel t;
+        t.S.ComputerBeginnt = computerBeginnt;
+        t.S.NeuesSpiel();
+        int letzte = -1;
+        for (int zug = 0; zug < 21 && t.F.Boxen.empty(); ++zug) {
+            const Spielbrett vorher = t.S.Stand.Brett;
+            int spalte = 0;
+            while (vorher[spalte] != Leer) {
+                ++spalte;
+            }
+            if (letzte >= 0 && vorher[letzte] == Leer) {
+                spalte = letzte;
+            }
+            t.Klick(spalte);
+            if (!t.F.Boxen.empty()) {
+                break;
+            }
+            int neu = 0;
+            for (int zelle = 0; zelle < AnzahlFelder; ++zelle) {
+                const Zahl16 stein = t.S.Stand.Brett[zelle];
+                if (stein == vorher[zelle]) {
+                    continue;
+                }
+                ++neu;
+                EXPECT_EQ(vorher[zelle], Leer);
+                EXPECT_TRUE(zelle >= 35 || t.S.Stand.Brett[zelle + 7] != Leer) << zelle;
+                if (stein == SteinSpieler) {
+                    EXPECT_EQ(zelle % 7, spalte);
+                } else {
+                    letzte = zelle % 7;
+                }
+            }
+            EXPECT_EQ(neu, 2) << "Zug " << zug;
+            EXPECT_EQ(t.S.Stand.AmZug, SteinSpieler);
+            EXPECT_EQ(t.F.Status, t.S.Txt.TxtKlicken);
+            EXPECT_EQ(t.F.AktuellerZeiger, Zeiger::Pfeil);
+            EXPECT_FALSE(t.S.ComputerDenkt || t.S.Klickbelegt);
+        }
+        ASSERT_EQ(t.F.Boxen.size(), 1u) << computerBeginnt;
+        EXPECT_EQ(t.Steine(), computerBeginnt ? 1 : 0);
+    }
+}
+
+TEST(Spielablauf, SiegDesSpielers) {
+    Testspiel t({".......", ".......", ".......", ".......", "CC.....", "SSS...C"});
+    t.Klick(3);
+    const std::string klicken = "Status:" + t.S.Txt.TxtKlicken;
+    Zeilen erwartet = {"Zeiger:Sanduhr", "Fall:38:1",  "Sound:KLACK.WAV", "Stein:38:1",
+                       "Stein:35:3",     "Stein:36:3", "Stein:37:3",      "Stein:38:3"};
+    erwartet.insert(erwartet.end(), 21, "Warten");
+    erwartet.insert(erwartet.end(),
+                    {"Stein:35:1", "Stein:36:1", "Stein:37:1", "Stein:38:1", "Zeiger:Pfeil",
+                     "Status verborgen", "Sound:KLATSCHN.WAV", "Meldung:Sieg", "Status gezeigt",
+                     klicken, "Brettbild leer", "Zeiger:Pfeil", "Zeiger:Pfeil"});
+    Zeilen mitWarten = Ablauf;
+    mitWarten.push_back("Warten");
+    EXPECT_EQ(t.F.Auszug(mitWarten), erwartet);
+    ASSERT_EQ(t.F.Boxen.size(), 1u);
+    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt.TxtGewonnenHorizontal);
+    EXPECT_EQ(t.F.Boxen[0].Icon, Symbol::Ausrufezeichen);
+    EXPECT_EQ(t.F.Boxen[0].Tasten, Knoepfe::Ok);
+    EXPECT_EQ(t.Steine(), 0);
+    EXPECT_EQ(t.S.Stand.AmZug, SteinSpieler);
+}
+
+// The computer's 42nd stone completes a vertical line: the loss is shown,
+// no draw; the turn ends before the new game starts.
+TEST(Spielablauf, SiegDesComputersMitDemLetztenStein) {
+    Testspiel t({"SC.SCCC", "CSCSCSS", "SSCSSCS", "SSCCSCS", "SCSSCCC", "CCSCCSS"});
+    t.S.Stand.AmZug = SteinComputer;
+    t.S.Stand.Zugzaehler = 40;
+    t.S.ComputerZug();
+    const std::string klicken = "Status:" + t.S.Txt.TxtKlicken;
+    EXPECT_EQ(t.F.Auszug(Ablauf), (Zeilen{"Status:" + t.S.Txt.TxtComputerUeberlegt,
+                                          "Fall:2:2",
+                                          "Sound:KLACK.WAV",
+                                          "Stein:2:2",
+                                          "Stein:2:3",
+                                          "Stein:9:3",
+                                          "Stein:16:3",
+                                          "Stein:23:3",
+                                          "Stein:2:2",
+                                          "Stein:9:2",
+                                          "Stein:16:2",
+                                          "Stein:23:2",
+                                          "Zeiger:Pfeil",
+                                          "Status verborgen",
+                                          "Sound:LACHEN.WAV",
+                                          "Meldung:Niederlage",
+                                          "Status gezeigt",
+                                          "Zeiger:Pfeil",
+                                          klicken,
+                                          klicken,
+                                          "Brettbild leer",
+                                          "Zeiger:Pfeil"}));
+    ASSERT_EQ(t.F.Boxen.size(), 1u);
+    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt.TxtVerlorenVertikal);
+    EXPECT_EQ(t.Steine(), 0);
+    EXPECT_FALSE(t.S.ComputerDenkt || t.S.NeuesSpielAngefordert);
+}
+
+TEST(Spielablauf, RemisMitDemLetztenStein) {
+    Testspiel t({"C.SCCCS", "SCCSSSC", "CCCSCSC", "SSCSCCC", "SCSCSSS", "SSCCSCS"});
+    t.Klick(1);
+    const std::string klicken = "Status:" + t.S.Txt.TxtKlicken;
+    EXPECT_EQ(t.F.Auszug(Ablauf), (Zeilen{"Zeiger:Sanduhr", "Fall:1:1", "Sound:KLACK.WAV",
+                                          "Stein:1:1", "Status verborgen", "Sound:REMIS.WAV",
+                                          "Meldung:Unentschieden", "Status gezeigt", klicken,
+                                          "Brettbild leer", "Zeiger:Pfeil", "Zeiger:Pfeil"}));
+    ASSERT_EQ(t.F.Boxen.size(), 1u);
+    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt.TxtRemis);
+    EXPECT_EQ(t.Steine(), 0);
+}
+
+TEST(Spielablauf, KlickAufDasBrett) {
+    struct Fall {
+        float x, y;
+        int spalte; // -1: ignored
+    };
+    for (const Fall f : {Fall{100, 10, 0}, Fall{6500, 10, 6}, Fall{6600, 5175, 6},
+                         Fall{1049.5f, 10, 1}, Fall{1049.4f, 10, 0}, Fall{-0.5f, 10, -1},
+                         Fall{6600.5f, 10, -1}, Fall{3000, -0.5f, -1}, Fall{3000, 5175.5f, -1}}) {
+        Testspiel t;
+        t.S.picSpielfeld_MouseUp(2, 1, f.x, f.y);
+        if (f.spalte < 0) {
+            EXPECT_TRUE(t.F.Protokoll.empty()) << f.x << "," << f.y;
+        } else {
+            EXPECT_EQ(t.S.Stand.Brett[35 + f.spalte], SteinSpieler) << f.x;
+            EXPECT_EQ(t.Steine(), 2) << f.x;
+        }
+    }
+
+    Testspiel voll({"..S....", "..C....", "..S....", "..C....", "..S....", "..C...."});
+    const Spielbrett vorher = voll.S.Stand.Brett;
+    voll.Klick(2);
+    EXPECT_EQ(voll.F.Protokoll, (Zeilen{"Zeiger:Sanduhr", "Status verborgen", "Sound:SCHNARCH.WAV",
+                                        "Meldung:Aufwachen !", "Status gezeigt", "Zeiger:Pfeil"}));
+    EXPECT_EQ(voll.F.Boxen.at(0).Text, voll.S.Txt.TxtSpalteVoll);
+    EXPECT_EQ(voll.S.Stand.Brett, vorher);
+    EXPECT_EQ(voll.S.Stand.AmZug, SteinSpieler);
+    EXPECT_FALSE(voll.S.Klickbelegt);
+}
+
+} // namespace
+} // namespace steinfall

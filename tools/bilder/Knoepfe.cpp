@@ -1,0 +1,60 @@
+#include "Bilder.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace steinfall::bilder {
+
+QImage KnopfBild(const QString& text, int breite, bool gedrueckt) {
+    constexpr int Hoehe = 27;
+    QImage bild = NeuesBild(breite, Hoehe, 0xFF000000 | Umgebung);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setRenderHint(QPainter::TextAntialiasing);
+
+    const QRectF aussen(0.5, 0.5, breite - 1.0, Hoehe - 1.0);
+    QPainterPath form;
+    form.addRoundedRect(aussen, 6, 6);
+
+    // The same blue as the board; pressed, the light comes from below.
+    QLinearGradient verlauf(0, 0, 0, Hoehe);
+    if (gedrueckt) {
+        verlauf.setColorAt(0, QColor(0x14347C));
+        verlauf.setColorAt(0.5, QColor(0x1F4BAA));
+        verlauf.setColorAt(1, QColor(0x2C60C8));
+    } else {
+        verlauf.setColorAt(0, QColor(0x74A6FF));
+        verlauf.setColorAt(0.48, QColor(0x3D74E2));
+        verlauf.setColorAt(0.52, QColor(0x2C62D2));
+        verlauf.setColorAt(1, QColor(0x2250B6));
+    }
+    maler.setPen(QPen(QColor(0x0C2460), 1.0));
+    maler.setBrush(verlauf);
+    maler.drawPath(form);
+
+    maler.setBrush(Qt::NoBrush);
+    if (gedrueckt) {
+        // Inner shadow along the top edge.
+        maler.setPen(QPen(QColor(6, 18, 52, 150), 1.0));
+        maler.drawRoundedRect(QRectF(1.5, 1.5, breite - 3.0, Hoehe - 3.0), 5, 5);
+    } else {
+        maler.setPen(QPen(QColor(255, 255, 255, 110), 1.0));
+        maler.drawRoundedRect(QRectF(1.5, 1.5, breite - 3.0, Hoehe - 3.0), 5, 5);
+    }
+
+    QFont schrift(SchriftKnopf());
+    schrift.setBold(true);
+    schrift.setPixelSize(12);
+    maler.setFont(schrift);
+    const double versatz = gedrueckt ? 1.0 : 0.0;
+    const QRectF textFeld(versatz, versatz + 0.5, breite, Hoehe);
+    maler.setPen(QColor(6, 20, 60, 170));
+    maler.drawText(textFeld.translated(0, 1), Qt::AlignCenter, text);
+    maler.setPen(gedrueckt ? QColor(0xDCE6FA) : QColor(0xFFFFFF));
+    maler.drawText(textFeld, Qt::AlignCenter, text);
+    return bild;
+}
+
+} // namespace steinfall::bilder

@@ -1,0 +1,215 @@
+#include "Bilder.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace steinfall::bilder {
+
+namespace {
+
+constexpr int LogoBreite = 273;
+constexpr int LogoHoehe = 66;
+
+// Coverage of a shape as numbers 0..1, one per pixel.
+struct Deckungsbild {
+    int breite = 0;
+    int hoehe = 0;
+    std::vector<double> werte;
+    double An(int x, int y) const {
+        if (x < 0 || y < 0 || x >= breite || y >= hoehe) {
+            return 0;
+        }
+        return werte[static_cast<std::size_t>(y * breite + x)];
+    }
+};
+
+Deckungsbild Abdecken(const QPainterPath& form, const QPen& stift, int breite, int hoehe) {
+    QImage bild(breite, hoehe, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::transparent);
+    {
+        QPainter maler(&bild);
+        maler.setRenderHint(QPainter::Antialiasing);
+        maler.setPen(stift);
+        maler.setBrush(Qt::white);
+        maler.drawPath(form);
+    }
+    Deckungsbild d{breite, hoehe, std::vector<double>(static_cast<std::size_t>(breite * hoehe))};
+    for (int y = 0; y < hoehe; ++y) {
+        for (int x = 0; x < breite; ++x) {
+            d.werte[static_cast<std::size_t>(y * breite + x)] = qAlpha(bild.pixel(x, y)) / 255.0;
+        }
+    }
+    return d;
+}
+
+// Soft shadow: three box blurs approximate a Gaussian.
+Deckungsbild Verwischen(Deckungsbild d, int radius) {
+    std::vector<double> zwischen(d.werte.size());
+    for (int runde = 0; runde < 3; ++runde) {
+        for (int y = 0; y < d.hoehe; ++y) {
+            for (int x = 0; x < d.breite; ++x) {
+                double s = 0;
+                for (int k = -radius; k <= radius; ++k) {
+                    s += d.An(x + k, y);
+                }
+                zwischen[static_cast<std::size_t>(y * d.breite + x)] = s / (2 * radius + 1);
+            }
+        }
+        for (int y = 0; y < d.hoehe; ++y) {
+            for (int x = 0; x < d.breite; ++x) {
+                double s = 0;
+                for (int k = -radius; k <= radius; ++k) {
+                    const int yy = y + k;
+                    if (yy >= 0 && yy < d.hoehe) {
+                        s += zwischen[static_cast<std::size_t>(yy * d.breite + x)];
+                    }
+                }
+                d.werte[static_cast<std::size_t>(y * d.breite + x)] = s / (2 * radius + 1);
+            }
+        }
+    }
+    return d;
+}
+
+} // namespace
+
+LogoBilder Logo() {
+    // "Steinfall" with a red stone as the dot on the i.
+    QFont schrift(SchriftTitel());
+    schrift.setBold(true);
+    schrift.setPixelSize(100);
+    schrift.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    const QString vorne = QStringLiteral("Ste");
+    const QString hinten = QStringLiteral("nfall");
+    const QString punktlos = QString(QChar(0x0131));
+    QFontMetricsF mass(schrift);
+    QPainterPath text;
+    text.addText(0, 0, schrift, vorne + punktlos + hinten);
+    QPainterPath stiel;
+    stiel.addText(mass.horizontalAdvance(vorne), 0, schrift, punktlos);
+    const QRectF stielRahmen = stiel.boundingRect();
+
+    // The dot: a small stone above the stem.
+    const double rohRadius = stielRahmen.width() * 0.62;
+    const QPointF rohPunkt(stielRahmen.center().x(),
+                           stielRahmen.top() - stielRahmen.width() * 0.85);
+    QPainterPath rohForm = text;
+    rohForm.addEllipse(rohPunkt, rohRadius, rohRadius);
+
+    // Fit it into the picture, leaving room for the outline, and for the
+    // shadow to the lower right.
+    const QRectF roh = rohForm.boundingRect();
+    const QRectF platz(4.5, 2.5, LogoBreite - 4.5 - 9, LogoHoehe - 2.5 - 7.5);
+    const double mass1 = std::min(platz.width() / roh.width(), platz.height() / roh.height());
+    QTransform abbildung;
+    abbildung.translate(platz.left() + (platz.width() - roh.width() * mass1) / 2,
+                        platz.top() + (platz.height() - roh.height() * mass1) / 2);
+    abbildung.scale(mass1, mass1);
+    abbildung.translate(-roh.left(), -roh.top());
+    const QPointF punktMitte = abbildung.map(rohPunkt);
+    const double punktRadius = rohRadius * mass1;
+    QPainterPath punkt;
+    punkt.addEllipse(punktMitte, punktRadius, punktRadius);
+    const QPainterPath form = abbildung.map(text).united(punkt);
+    const Deckungsbild fuellung = Abdecken(form, Qt::NoPen, LogoBreite, LogoHoehe);
+    const Deckungsbild kontur =
+        Abdecken(form, QPen(Qt::white, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), LogoBreite,
+                 LogoHoehe);
+    Deckungsbild schattenQuelle = kontur;
+    for (int y = 0; y < LogoHoehe; ++y) {
+        for (int x = 0; x < LogoBreite; ++x) {
+            schattenQuelle.werte[static_cast<std::size_t>(y * LogoBreite + x)] =
+                kontur.An(x - 2, y - 3);
+        }
+    }
+    const Deckungsbild schatten = Verwischen(schattenQuelle, 1);
+
+    const double textOben = abbildung.mapRect(text.boundingRect()).top();
+    const double textUnten = abbildung.mapRect(text.boundingRect()).bottom();
+    const Farbe hintergrund = AusHex(Umgebung);
+    LogoBilder ergebnis{NeuesBild(LogoBreite, LogoHoehe), NeuesBild(LogoBreite, LogoHoehe)};
+    for (int y = 0; y < LogoHoehe; ++y) {
+        for (int x = 0; x < LogoBreite; ++x) {
+            const double aSchatten = 0.45 * schatten.An(x, y);
+            const double aKontur = kontur.An(x, y);
+            const double aFuellung = fuellung.An(x, y);
+            // Below 1.5 levels of difference the background shows instead;
+            // the mask's hard edge then cannot be seen.
+            if (aKontur == 0 && aSchatten * 0.88 < 1.5 / 255) {
+                continue;
+            }
+            const double px = x + 0.5;
+            const double py = y + 0.5;
+            Farbe innen;
+            const double zumPunkt = std::hypot(px - punktMitte.x(), py - punktMitte.y());
+            if (zumPunkt < punktRadius + 0.8) {
+                const double t = zumPunkt / punktRadius;
+                const double licht =
+                    std::max(0.0, 1 - std::hypot(px - punktMitte.x() + punktRadius * 0.35,
+                                                 py - punktMitte.y() + punktRadius * 0.4) /
+                                          (punktRadius * 0.9));
+                innen = Mischen(AusHex(0xE0301F), AusHex(0x8E1208), Glatt(0.4, 1.0, t));
+                innen = Mischen(innen, AusHex(0xFFFFFF), 0.7 * licht * licht);
+            } else {
+                const double t = std::clamp((py - textOben) / (textUnten - textOben), 0.0, 1.0);
+                innen = Mischen(AusHex(0x6FA4FF), AusHex(0x1C4AB0), Glatt(0.0, 1.0, t));
+                // Glossy upper half.
+                if (t < 0.48) {
+                    innen = Mischen(innen, AusHex(0xFFFFFF), 0.28 * (1 - t / 0.48) + 0.06);
+                }
+            }
+            Farbe f = Mischen(hintergrund, AusHex(0x000000), aSchatten);
+            f = Mischen(f, AusHex(0x0A1A48), aKontur);
+            f = Mischen(f, innen, aFuellung);
+            ergebnis.Logo.setPixel(x, y, AlsPixel(f));
+            ergebnis.Maske.setPixel(x, y, Schwarz);
+        }
+    }
+    return ergebnis;
+}
+
+QImage MorvellLogo() {
+    // The maker's mark: a bold M on a dark disc with a golden ring.
+    QImage bild = NeuesBild(64, 64, 0xFF000000 | Umgebung);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient scheibe(QPointF(24, 20), 40);
+    scheibe.setColorAt(0, QColor(0x3A6A86));
+    scheibe.setColorAt(1, QColor(0x0E2234));
+    maler.setPen(QPen(QColor(0xC9A03A), 2.5));
+    maler.setBrush(scheibe);
+    maler.drawEllipse(QPointF(32, 32), 29.5, 29.5);
+    maler.setPen(QPen(QColor(0xF3D98A), 1.0));
+    maler.setBrush(Qt::NoBrush);
+    maler.drawEllipse(QPointF(32, 32), 25.5, 25.5);
+
+    QFont schrift(SchriftTitel());
+    schrift.setBold(true);
+    schrift.setPixelSize(100);
+    QPainterPath m;
+    m.addText(0, 0, schrift, QStringLiteral("M"));
+    const QRectF roh = m.boundingRect();
+    const double mass = 26.0 / roh.height();
+    QTransform abbildung;
+    abbildung.translate(32 - roh.center().x() * mass, 33 - roh.center().y() * mass);
+    abbildung.scale(mass, mass);
+    const QPainterPath zeichen = abbildung.map(m);
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(QColor(0, 0, 0, 110));
+    maler.drawPath(zeichen.translated(1.2, 1.5));
+    QLinearGradient gold(0, 20, 0, 46);
+    gold.setColorAt(0, QColor(0xFFF1C2));
+    gold.setColorAt(1, QColor(0xD9A93E));
+    maler.setBrush(gold);
+    maler.drawPath(zeichen);
+    return bild;
+}
+
+} // namespace steinfall::bilder

@@ -1,0 +1,57 @@
+// steinfall-bilder: writes every picture and wave file the game's windows use.
+//
+//   steinfall-bilder <ordner> [--vorschau <datei.png>]
+//
+// The output is committed under assets/; run again after changing a picture.
+// With --vorschau it also paints a game scene from the written files, with the
+// game's raster operations, for a look by eye.
+
+#include "Bilder.h"
+#include "Klaenge.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <exception>
+
+using namespace steinfall::bilder;
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    const QStringList argumente = app.arguments();
+    if (argumente.size() != 2 && !(argumente.size() == 4 && argumente[2] == "--vorschau")) {
+        std::fprintf(stderr, "Aufruf: steinfall-bilder <ordner> [--vorschau <datei.png>]\n");
+        return 2;
+    }
+    const QString ordner = argumente[1];
+    try {
+        if (!QDir().mkpath(ordner)) {
+            throw std::runtime_error("kann Ordner nicht anlegen: " + ordner.toStdString());
+        }
+        SchriftenLaden();
+        const auto bilder = AlleBilder();
+        BilderPruefen(bilder);
+        const auto klaenge = AlleKlaenge();
+        KlaengePruefen(klaenge);
+
+        for (const auto& [name, bild] : bilder) {
+            if (!bild.save(ordner + "/" + name, "PNG", 0)) {
+                throw std::runtime_error("kann nicht schreiben: " + name.toStdString());
+            }
+        }
+        for (const Klang& k : klaenge) {
+            WaveSchreiben(ordner + "/" + k.Datei, k.Proben);
+        }
+        if (argumente.size() == 4) {
+            VorschauZeichnen(ordner, argumente[3]);
+        }
+    } catch (const std::exception& fehler) {
+        std::fprintf(stderr, "steinfall-bilder: %s\n", fehler.what());
+        return 1;
+    }
+    return 0;
+}
