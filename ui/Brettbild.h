@@ -23,7 +23,6 @@ public:
 
     // The bitmap of picSpielfeld as it is shown.
     const QImage& Bild() const { return picSpielfeld_; }
-    const Masstab& Massstab() const { return masstab_; }
 
     // ORs the mask into the stone pictures 1 to 3: white around each disc.
     void SteineMaskieren();
