@@ -1,0 +1,163 @@
+#include "Testbilder.h"
+#include "ui/Bildflaeche.h"
+#include "ui/frmHaupt.h"
+
+#include <QAbstractButton>
+#include <QAudioDevice>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace steinfall {
+namespace {
+
+using namespace test;
+
+// The main window with its sounds recorded instead of played, and a hook
+// into the start of a fall.
+class Testfenster : public frmHaupt {
+public:
+    Testfenster() : frmHaupt(Testbilder()) {
+        show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
+    }
+    void PlaySound(const std::string& datei) override { Gespielt.push_back(datei); }
+    void FallStarten(int ziel, int spieler) override {
+        frmHaupt::FallStarten(ziel, spieler);
+        if (BeimFallStart) {
+            QTimer::singleShot(0, this, BeimFallStart);
+        }
+    }
+    template <typename T> T* Control(const char* name) {
+        return findChild<T*>(QString::fromLatin1(name));
+    }
+
+    std::vector<std::string> Gespielt;
+    std::function<void()> BeimFallStart;
+};
+
+// Answers the next message box with `knopf` once it is open, after `pruefen`
+// has looked at it.
+void Antworten(QMessageBox::StandardButton knopf,
+               std::function<void(QMessageBox&)> pruefen = nullptr) {
+    QTimer::singleShot(0, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (pruefen) {
+            pruefen(*box);
+        }
+        box->button(knopf)->click();
+    });
+}
+
+TEST(frmHaupt, NachDemStartSpielbereitMitDenVorgaben) {
+    Testfenster f;
+    const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(f.geometry(), bildschirm);
+    auto* container = f.Control<Bildflaeche>("picContainer");
+    EXPECT_EQ(container->geometry(),
+              QRect((bildschirm.width() - 640) / 2, (bildschirm.height() - 480) / 2, 640, 480));
+    EXPECT_EQ(f.Control<Bildflaeche>("picSpielfeld")->geometry(), QRect(168, 88, 440, 345));
+    EXPECT_EQ(f.Control<QLabel>("lblStatus")->geometry(), QRect(168, 432, 441, 17));
+    EXPECT_EQ(f.Control<Bildflaeche>("picButtonNeuesSpiel")->geometry(), QRect(21, 96, 110, 27));
+    EXPECT_EQ(f.Control<Bildflaeche>("picButtonExit")->geometry(), QRect(544, 448, 89, 27));
+    EXPECT_EQ(f.Control<Bildflaeche>("picOptionen")->geometry(), QRect(16, 208, 121, 225));
+    EXPECT_EQ(f.Control<QRadioButton>("optStaerke4")->geometry(), QRect(8, 72, 81, 17));
+
+    // The logo shows its shape only; around it the background tile.
+    const QImage flaeche = container->grab().toImage();
+    EXPECT_EQ(flaeche.pixel(248 + 120, 8 + 30), Rot);
+    EXPECT_EQ(flaeche.pixel(248 + 10, 8 + 10), Kachel);
+
+    Spiel& spiel = f.Spielablauf();
+    EXPECT_TRUE(f.Control<QRadioButton>("optStaerke3")->isChecked());
+    EXPECT_TRUE(f.Control<QRadioButton>("optAnfangSp1")->isChecked());
+    EXPECT_EQ(spiel.Stand.Spielstaerke, Experte);
+    EXPECT_TRUE(f.Klaenge().TonAn);
+    EXPECT_TRUE(spiel.AnimationAn);
+    EXPECT_EQ(f.StatusText(), spiel.Txt.TxtKlicken);
+    EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett);
+}
+
+TEST(frmHaupt, TastenErreichenDasFensterVorDenControls) {
+    Testfenster f;
+    auto* profi = f.Control<QRadioButton>("optStaerke4");
+    profi->setFocus();
+    QWindow* fenster = f.windowHandle();
+
+    QTest::keyClick(fenster, 's');
+    EXPECT_FALSE(f.Klaenge().TonAn);
+    QTest::keyClick(fenster, 'S');
+    EXPECT_TRUE(f.Klaenge().TonAn);
+    QTest::keyClick(fenster, 'A');
+    EXPECT_FALSE(f.Spielablauf().AnimationAn);
+    QTest::keyClick(fenster, 'x');
+    EXPECT_FALSE(f.Spielablauf().AnimationAn);
+    EXPECT_TRUE(f.Klaenge().TonAn);
+
+    // ... and still go on to the focused control.
+    QTest::keyClick(fenster, Qt::Key_Space);
+    EXPECT_TRUE(profi->isChecked());
+    EXPECT_EQ(f.Spielablauf().Stand.Spielstaerke, Profi);
+}
+
+TEST(frmHaupt, OptionenWirkenSofortOderNachRueckfrage) {
+    Testfenster f;
+    Spiel& spiel = f.Spielablauf();
+    QTest::mouseClick(f.Control<QRadioButton>("optStaerke1"), Qt::LeftButton);
+    EXPECT_EQ(spiel.Stand.Spielstaerke, Anfaenger);
+    EXPECT_EQ(f.Gespielt, std::vector<std::string>{"WAHL.WAV"});
+
+    f.SteinSetzen(38, 1);
+    const QImage mitStein = f.Brett().Bild();
+    Antworten(QMessageBox::No, [&](QMessageBox& box) {
+        EXPECT_EQ(box.parent(), &f);
+        EXPECT_EQ(box.icon(), QMessageBox::Question);
+        EXPECT_EQ(box.text().toStdString(), spiel.Txt.TxtNeuesSpiel);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
+    });
+    QTest::mouseClick(f.Control<QRadioButton>("optAnfangSp2"), Qt::LeftButton);
+    EXPECT_TRUE(spiel.ComputerBeginnt);
+    EXPECT_EQ(f.Brett().Bild(), mitStein) << "No keeps the game";
+}
+
+TEST(frmHaupt, NeuesSpielImFallHaeltDenSteinOhneKlackUndLeertDasBrettbild) {
+    Testfenster f;
+    f.SteinSetzen(41, 2); // only in the picture: the game's board is empty
+    f.SteinSetzen(31, 3);
+    auto* neuesSpiel = f.Control<Bildflaeche>("picButtonNeuesSpiel");
+    f.BeimFallStart = [&] {
+        EXPECT_TRUE(f.Faellt());
+        EXPECT_EQ(f.StatusText(), f.Spielablauf().Txt.TxtEinwerfen);
+        QTest::mouseClick(neuesSpiel, Qt::LeftButton);
+    };
+    // Column 3 of the board, any height.
+    QTest::mouseClick(f.Control<Bildflaeche>("picSpielfeld"), Qt::LeftButton, {}, QPoint(220, 50));
+
+    EXPECT_FALSE(f.Faellt());
+    EXPECT_EQ(f.Gespielt, std::vector<std::string>{"KLICK.WAV"});
+    EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett);
+    EXPECT_EQ(f.Spielablauf().Stand.Brett, Spielbrett{});
+    EXPECT_EQ(f.StatusText(), f.Spielablauf().Txt.TxtKlicken);
+}
+
+TEST(Klang, OhneAusgabegeraetKeinKlang) {
+    if (!QMediaDevices::audioOutputs().isEmpty()) {
+        GTEST_SKIP() << "this machine has a sound output";
+    }
+    Klang klang;
+    klang.PlaySound("KLACK.WAV");
+    EXPECT_EQ(klang.Laeuft(), nullptr);
+}
+
+} // namespace
+} // namespace steinfall

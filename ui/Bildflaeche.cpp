@@ -1,0 +1,44 @@
+#include "ui/Bildflaeche.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace steinfall {
+
+namespace {
+
+int Knopfcode(Qt::MouseButtons knoepfe) {
+    return (knoepfe & Qt::LeftButton ? 1 : 0) | (knoepfe & Qt::RightButton ? 2 : 0) |
+           (knoepfe & Qt::MiddleButton ? 4 : 0);
+}
+
+int Umschaltcode(Qt::KeyboardModifiers tasten) {
+    return (tasten & Qt::ShiftModifier ? 1 : 0) | (tasten & Qt::ControlModifier ? 2 : 0) |
+           (tasten & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+Bildflaeche::Bildflaeche(QWidget* eltern, const QImage* bild) : QWidget(eltern), bild_(bild) {
+    // The picture covers the whole area: nothing to clear beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Bildflaeche::paintEvent(QPaintEvent* ereignis) {
+    QPainter maler(this);
+    maler.drawImage(ereignis->rect(), *bild_, ereignis->rect());
+}
+
+void Bildflaeche::mousePressEvent(QMouseEvent* e) {
+    emit MouseDown(Knopfcode(e->button()), Umschaltcode(e->modifiers()), e->position());
+}
+
+void Bildflaeche::mouseMoveEvent(QMouseEvent* e) {
+    emit MouseMove(Knopfcode(e->buttons()), Umschaltcode(e->modifiers()), e->position());
+}
+
+void Bildflaeche::mouseReleaseEvent(QMouseEvent* e) {
+    emit MouseUp(Knopfcode(e->button()), Umschaltcode(e->modifiers()), e->position());
+}
+
+} // namespace steinfall

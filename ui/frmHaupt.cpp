@@ -1,0 +1,342 @@
+#include "ui/frmHaupt.h"
+
+#include "ui/Bildflaeche.h"
+#include "ui/Rasterop.h"
+#include "ui/Warten.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+
+namespace steinfall {
+
+namespace {
+
+// The game area and its panels, in twips.
+constexpr double ContainerBreite = 9600;
+constexpr double ContainerHoehe = 7200;
+constexpr double LogoLinks = 3720;
+constexpr double LogoOben = 120;
+
+const QColor ContainerFarbe(0xE0, 0xE0, 0xE0);
+const QColor OptionenFarbe(0xC0, 0xC0, 0xC0);
+
+QString Text(const std::string& text) {
+    // The game's texts break lines with CR LF.
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// An opaque control in one colour.
+void Hintergrund(QWidget& control, const QColor& farbe) {
+    control.setAutoFillBackground(true);
+    QPalette farben = control.palette();
+    farben.setColor(QPalette::Window, farbe);
+    control.setPalette(farben);
+}
+
+bool Innerhalb(const QWidget& knopf, QPointF pixel) {
+    return pixel.x() >= 0 && pixel.y() >= 0 && pixel.x() <= knopf.width() &&
+           pixel.y() <= knopf.height();
+}
+
+} // namespace
+
+frmHaupt::frmHaupt(const Bildsatz& bilder, QWidget* eltern)
+    : QWidget(eltern, Qt::FramelessWindowHint),
+      masstab_(Masstab::VomBildschirm(*QGuiApplication::primaryScreen())), bilder_(bilder),
+      spiel_(*this, zufall_), brettbild_(bilder, masstab_), fall_(brettbild_),
+      picLogo_(bilder.Logo) {
+    setWindowTitle(QStringLiteral("Steinfall"));
+    ControlsAnlegen();
+    Form_Load();
+}
+
+void frmHaupt::ControlsAnlegen() {
+    QFont schrift = font();
+    schrift.setPointSize(8);
+    setFont(schrift);
+
+    const Masstab& m = masstab_;
+    auto bildflaeche = [](QWidget* eltern, const QImage* bild, const char* name, QRect ort) {
+        auto* flaeche = new Bildflaeche(eltern, bild);
+        flaeche->setObjectName(QString::fromLatin1(name));
+        flaeche->setGeometry(ort);
+        return flaeche;
+    };
+
+    picContainerBild_ =
+        QImage(m.PixelX(ContainerBreite), m.PixelY(ContainerHoehe), QImage::Format_RGB32);
+    picContainerBild_.fill(ContainerFarbe);
+    picContainer_ = bildflaeche(this, &picContainerBild_, "picContainer",
+                                m.Rechteck(0, 0, ContainerBreite, ContainerHoehe));
+    picSpielfeld_ = bildflaeche(picContainer_, &brettbild_.Bild(), "picSpielfeld",
+                                m.Rechteck(2520, 1320, BrettbildBreite, BrettbildHoehe));
+
+    lblStatus_ = new QLabel(QStringLiteral("---"), picContainer_);
+    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus_->setGeometry(m.Rechteck(2520, 6480, 6615, 255));
+    Hintergrund(*lblStatus_, ContainerFarbe);
+
+    auto bildknopf = [&](std::array<Bildflaeche*, 2>& items, const std::array<QImage, 2>& bild,
+                         const char* name, QRect ort) {
+        for (int i = 0; i < 2; ++i) {
+            items[i] = bildflaeche(picContainer_, &bild[i], name, ort);
+        }
+        items[1]->hide();
+    };
+    bildknopf(picButtonNeuesSpiel_, bilder_.KnopfNeuesSpiel, "picButtonNeuesSpiel",
+              m.Rechteck(320, 1440, 1650, 405));
+    bildknopf(picButtonAnleitung_, bilder_.KnopfAnleitung, "picButtonAnleitung",
+              m.Rechteck(320, 1980, 1650, 405));
+    bildknopf(picButtonCopyright_, bilder_.KnopfCopyright, "picButtonCopyright",
+              m.Rechteck(320, 2520, 1650, 405));
+    bildknopf(picButtonExit_, bilder_.KnopfBeenden, "picButtonExit",
+              m.Rechteck(8160, 6720, 1335, 405));
+
+    picOptionenBild_ = QImage(m.PixelX(1815), m.PixelY(3375), QImage::Format_RGB32);
+    picOptionenBild_.fill(OptionenFarbe);
+    auto* picOptionen = bildflaeche(picContainer_, &picOptionenBild_, "picOptionen",
+                                    m.Rechteck(240, 3120, 1815, 3375));
+
+    auto rahmen = [&](const char* titel, const char* name, QRect ort) {
+        auto* fr = new QGroupBox(QString::fromUtf8(titel), picOptionen);
+        fr->setObjectName(QString::fromLatin1(name));
+        fr->setGeometry(ort);
+        Hintergrund(*fr, OptionenFarbe);
+        return fr;
+    };
+    auto option = [&](QGroupBox* fr, const char* text, const char* name, double oben) {
+        auto* opt = new QRadioButton(QString::fromUtf8(text), fr);
+        opt->setObjectName(QString::fromLatin1(name));
+        opt->setGeometry(m.Rechteck(120, oben, 1215, 255));
+        return opt;
+    };
+    auto* frAnfang = rahmen("Wer beginnt ?", "frAnfang", m.Rechteck(150, 240, 1455, 1095));
+    optAnfangSp_[1] = option(frAnfang, "Spieler", "optAnfangSp1", 360);
+    optAnfangSp_[2] = option(frAnfang, "Computer", "optAnfangSp2", 720);
+    auto* frSpielstaerke =
+        rahmen("Spielstärke :", "frSpielstaerke", m.Rechteck(150, 1560, 1455, 1575));
+    optStaerke_[1] = option(frSpielstaerke, "Anfänger", "optStaerke1", 360);
+    optStaerke_[3] = option(frSpielstaerke, "Experte", "optStaerke3", 720);
+    optStaerke_[4] = option(frSpielstaerke, "Profi", "optStaerke4", 1080);
+    optAnfangSp_[1]->setChecked(true);
+    optStaerke_[3]->setChecked(true);
+
+    // Wired after the defaults are set: only the user's choice plays a sound.
+    for (int i : {1, 2}) {
+        connect(optAnfangSp_[i], &QRadioButton::toggled, this, [this, i](bool gewaehlt) {
+            if (gewaehlt) {
+                optAnfangSp_Click(i);
+            }
+        });
+    }
+    for (int i : {1, 3, 4}) {
+        connect(optStaerke_[i], &QRadioButton::toggled, this, [this, i](bool gewaehlt) {
+            if (gewaehlt) {
+                optStaerke_Click(i);
+            }
+        });
+    }
+    connect(
+        picSpielfeld_, &Bildflaeche::MouseUp, this, [this](int knopf, int umschalt, QPointF pixel) {
+            spiel_.picSpielfeld_MouseUp(knopf, umschalt,
+                                        static_cast<float>(pixel.x() * masstab_.TwipsProPixelX),
+                                        static_cast<float>(pixel.y() * masstab_.TwipsProPixelY));
+        });
+    connect(picButtonNeuesSpiel_[0], &Bildflaeche::MouseUp, this,
+            [this](int, int, QPointF pixel) { picButtonNeuesSpiel_MouseUp(pixel); });
+    connect(picButtonExit_[0], &Bildflaeche::MouseUp, this,
+            [this](int, int, QPointF pixel) { picButtonExit_MouseUp(pixel); });
+    connect(&fall_, &Fall::Gemalt, picSpielfeld_, qOverload<>(&QWidget::update));
+}
+
+void frmHaupt::Form_Load() {
+    const Masstab& m = masstab_;
+    const double logoBreite = picLogo_.width() * m.TwipsProPixelX;
+    const double logoHoehe = picLogo_.height() * m.TwipsProPixelY;
+
+    // 1. The logo white outside its shape.
+    BitBlt(picLogo_, m, 0, 0, logoBreite, logoHoehe, bilder_.LogoMaske, 0, 0, Rasterop::SrcPaint);
+    // 2. The stones white outside their discs.
+    brettbild_.SteineMaskieren();
+    // 3., 4. The whole screen, the game area in its middle. Without a window
+    // manager nobody else would size the window.
+    const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
+    setGeometry(bildschirm);
+    picContainer_->move(m.PixelX((bildschirm.width() * m.TwipsProPixelX - ContainerBreite) / 2),
+                        m.PixelY((bildschirm.height() * m.TwipsProPixelY - ContainerHoehe) / 2));
+    // 5., 6. The background tiles.
+    Kacheln(picContainerBild_, bilder_.HG);
+    Kacheln(picOptionenBild_, bilder_.HG2);
+    // 7. The logo on the game area with a transparent surround.
+    BitBlt(picContainerBild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, bilder_.LogoMaske, 0,
+           0, Rasterop::MergePaint);
+    BitBlt(picContainerBild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, picLogo_, 0, 0,
+           Rasterop::SrcAnd);
+    // 8. The texts were filled when the game flow was made.
+    // 9. Flags (the fall is not running).
+    spiel_.NeuesSpielAngefordert = false;
+    spiel_.ComputerDenkt = false;
+    // 10. Defaults.
+    spiel_.Stand.Spielstaerke = Experte;
+    klang_.TonAn = true;
+    spiel_.AnimationAn = true;
+    // 11.
+    spiel_.NeuesSpiel();
+}
+
+void frmHaupt::Kacheln(QImage& ziel, const QImage& kachel) const {
+    const Masstab& m = masstab_;
+    const double zielBreite = ziel.width() * m.TwipsProPixelX;
+    const double zielHoehe = ziel.height() * m.TwipsProPixelY;
+    const double breite = kachel.width() * m.TwipsProPixelX;
+    const double hoehe = kachel.height() * m.TwipsProPixelY;
+    for (double x = 0; x <= zielBreite; x += breite) {
+        for (double y = 0; y <= zielHoehe; y += hoehe) {
+            BitBlt(ziel, m, x, y, breite, hoehe, kachel, 0, 0, Rasterop::SrcCopy);
+        }
+    }
+}
+
+void frmHaupt::showEvent(QShowEvent* ereignis) {
+    QWidget::showEvent(ereignis);
+    // The window's handle sees every key before the focused control does.
+    if (!tastenFilter_ && windowHandle()) {
+        windowHandle()->installEventFilter(this);
+        tastenFilter_ = true;
+    }
+}
+
+bool frmHaupt::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == windowHandle() && ereignis->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(ereignis)->text();
+        if (text.size() == 1) {
+            Form_KeyPress(text.at(0).unicode());
+        }
+    }
+    return false; // the key goes on to the controls unchanged
+}
+
+void frmHaupt::Form_KeyPress(int keyAscii) {
+    if (keyAscii == 's' || keyAscii == 'S') {
+        klang_.TonAn = !klang_.TonAn;
+    } else if (keyAscii == 'A' || keyAscii == 'a') {
+        spiel_.AnimationAn = !spiel_.AnimationAn;
+    }
+}
+
+void frmHaupt::optStaerke_Click(int /*index*/) {
+    PlaySound("WAHL.WAV");
+    for (int i : {Anfaenger, Experte, Profi}) {
+        if (optStaerke_[i]->isChecked()) {
+            spiel_.Stand.Spielstaerke = i;
+        }
+    }
+}
+
+void frmHaupt::optAnfangSp_Click(int /*index*/) {
+    PlaySound("WAHL.WAV");
+    spiel_.ComputerBeginnt = optAnfangSp_[2]->isChecked();
+    if (Meldung(spiel_.Txt.TxtNeuesSpiel, spiel_.Txt.TxtFrage, Symbol::Frage, Knoepfe::JaNein) ==
+        Antwort::Ja) {
+        spiel_.NeuesSpiel();
+    }
+}
+
+void frmHaupt::picButtonNeuesSpiel_MouseUp(QPointF pixel) {
+    if (Innerhalb(*picButtonNeuesSpiel_[0], pixel)) {
+        PlaySound("KLICK.WAV");
+        spiel_.NeuesSpiel();
+    }
+}
+
+void frmHaupt::picButtonExit_MouseUp(QPointF pixel) {
+    if (!Innerhalb(*picButtonExit_[0], pixel)) {
+        return;
+    }
+    PlaySound("KLICK.WAV");
+    if (Meldung(spiel_.Txt.TxtBeenden, spiel_.Txt.TxtBeendenTitel, Symbol::Frage,
+                Knoepfe::JaNein) != Antwort::Nein) {
+        // Gone at once; a move still running only unwinds its loops.
+        hide();
+        QCoreApplication::quit();
+    }
+}
+
+void frmHaupt::StatusSetzen(const std::string& text) {
+    lblStatus_->setText(Text(text));
+}
+
+std::string frmHaupt::StatusText() const {
+    return lblStatus_->text().toStdString();
+}
+
+void frmHaupt::StatusZeigen(bool sichtbar) {
+    lblStatus_->setVisible(sichtbar);
+}
+
+void frmHaupt::ZeigerSetzen(Zeiger zeiger) {
+    setCursor(zeiger == Zeiger::Sanduhr ? Qt::WaitCursor : Qt::ArrowCursor);
+}
+
+void frmHaupt::BrettbildLeeren() {
+    brettbild_.Leeren();
+    picSpielfeld_->update();
+}
+
+void frmHaupt::SteinSetzen(int position, int spieler) {
+    brettbild_.SteinSetzen(position, spieler);
+    picSpielfeld_->update();
+}
+
+void frmHaupt::FallStarten(int ziel, int spieler) {
+    StatusSetzen(spiel_.Txt.TxtEinwerfen);
+    fall_.FallStarten(ziel, spieler);
+}
+
+Antwort frmHaupt::Meldung(const std::string& text, const std::string& titel, Symbol symbol,
+                          Knoepfe knoepfe) {
+    const QMessageBox::Icon icon = symbol == Symbol::Frage   ? QMessageBox::Question
+                                   : symbol == Symbol::Stopp ? QMessageBox::Critical
+                                                             : QMessageBox::Warning;
+    QMessageBox box(icon, Text(titel), Text(text), QMessageBox::NoButton, this);
+    if (knoepfe == Knoepfe::JaNein) {
+        box.addButton(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+        box.addButton(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    } else {
+        box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    }
+    box.exec();
+    const QAbstractButton* geklickt = box.clickedButton();
+    if (geklickt == box.button(QMessageBox::Yes)) {
+        return Antwort::Ja;
+    }
+    if (geklickt == box.button(QMessageBox::No) || knoepfe == Knoepfe::JaNein) {
+        return Antwort::Nein;
+    }
+    return Antwort::Ok;
+}
+
+void frmHaupt::PlaySound(const std::string& datei) {
+    klang_.PlaySound(datei);
+}
+
+void frmHaupt::Warten() {
+    steinfall::Warten();
+}
+
+void frmHaupt::EreignisseVerarbeiten() {
+    QCoreApplication::processEvents();
+}
+
+void frmHaupt::AufEreignisWarten() {
+    steinfall::AufEreignisWarten();
+}
+
+} // namespace steinfall

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/Fenster.h"
+#include "core/Spiel.h"
+#include "core/Zufall.h"
+#include "ui/Bilder.h"
+#include "ui/Brettbild.h"
+#include "ui/Fall.h"
+#include "ui/Klang.h"
+#include "ui/Masstab.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QRadioButton;
+
+namespace steinfall {
+
+class Bildflaeche;
+
+// The game's only window: it fills the screen and shows the game area in its
+// middle. It translates mouse, option and key events for the game flow
+// `Spiel` and offers it the services of the Fenster: status line, pointer,
+// board picture, falling stone, message boxes, sounds and waits.
+class frmHaupt : public QWidget, public Fenster {
+    Q_OBJECT
+public:
+    explicit frmHaupt(const Bildsatz& bilder, QWidget* eltern = nullptr);
+
+    Spiel& Spielablauf() { return spiel_; }
+    Klang& Klaenge() { return klang_; }
+    const Brettbild& Brett() const { return brettbild_; }
+
+    void StatusSetzen(const std::string& text) override;
+    std::string StatusText() const override;
+    void StatusZeigen(bool sichtbar) override;
+    void ZeigerSetzen(Zeiger zeiger) override;
+    void BrettbildLeeren() override;
+    void SteinSetzen(int position, int spieler) override;
+    void FallStarten(int ziel, int spieler) override;
+    bool Faellt() const override { return fall_.Faellt(); }
+    void FallAnhalten() override { fall_.FallAnhalten(); }
+    Antwort Meldung(const std::string& text, const std::string& titel, Symbol symbol,
+                    Knoepfe knoepfe) override;
+    void PlaySound(const std::string& datei) override;
+    void Warten() override;
+    void EreignisseVerarbeiten() override;
+    void AufEreignisWarten() override;
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void Form_Load();
+    void ControlsAnlegen();
+    void Form_KeyPress(int keyAscii);
+    void optStaerke_Click(int index);
+    void optAnfangSp_Click(int index);
+    void picButtonNeuesSpiel_MouseUp(QPointF pixel);
+    void picButtonExit_MouseUp(QPointF pixel);
+    // Copies `kachel` over the whole of `ziel`, left to right, top to bottom.
+    void Kacheln(QImage& ziel, const QImage& kachel) const;
+
+    Masstab masstab_;
+    Bildsatz bilder_;
+    UhrZufall zufall_;
+    Spiel spiel_;
+    Brettbild brettbild_;
+    Fall fall_;
+    Klang klang_;
+
+    // Hidden pictures: the composed logo and the painted backgrounds.
+    QImage picLogo_;
+    QImage picContainerBild_;
+    QImage picOptionenBild_;
+
+    Bildflaeche* picContainer_ = nullptr;
+    Bildflaeche* picSpielfeld_ = nullptr;
+    QLabel* lblStatus_ = nullptr;
+    std::array<Bildflaeche*, 2> picButtonNeuesSpiel_{};
+    std::array<Bildflaeche*, 2> picButtonAnleitung_{};
+    std::array<Bildflaeche*, 2> picButtonCopyright_{};
+    std::array<Bildflaeche*, 2> picButtonExit_{};
+    std::array<QRadioButton*, 3> optAnfangSp_{}; // items 1, 2
+    std::array<QRadioButton*, 5> optStaerke_{};  // items 1, 3, 4
+    bool tastenFilter_ = false;
+};
+
+} // namespace steinfall
