@@ -14,7 +14,12 @@ namespace {
 }
 
 std::string Name(std::string_view schluessel) {
-    return "\"" + std::string(schluessel) + "\"";
+    std::string name;
+    name.reserve(schluessel.size() + 2);
+    name += '"';
+    name += schluessel;
+    name += '"';
+    return name;
 }
 
 // A value as it is shown in a message: JSON text, with bad bytes replaced.
