@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 
 bash tools/einrichten.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTEINFALL_TESTS=OFF
-cmake --build build --target steinfall
+cmake --build build --target steinfall steinfall-analyse
 exec build/bin/steinfall "$@"
