@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a debug build (which checks
 # every 16-bit value), once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer. The optimised programs are built as well, since
+# the compiler warns differently at -O3.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +13,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTEINFALL_TESTS=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTEINFALL_TESTS=OFF
+cmake --build build-rel -j "$jobs"
+
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTEINFALL_TESTS=ON \
     -DSTEINFALL_SANITIZE=ON
 cmake --build build-san -j "$jobs"
@@ -19,8 +23,3 @@ cmake --build build-san -j "$jobs"
 # covers them. Qt's own start-up allocations are not ours to chase.
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
     ctest --test-dir build-san --output-on-failure -j "$jobs" -LE e2e
-
-# The optimised build must compile without warnings too (the compiler's
-# warnings differ at -O3); its programs are what players run.
-cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTEINFALL_TESTS=OFF
-cmake --build build-rel -j "$jobs"
