@@ -70,6 +70,14 @@ void frmHaupt::ControlsAnlegen() {
     QFont schrift = font();
     schrift.setPointSize(8);
     setFont(schrift);
+    // Disabled while the instructions or about window is open, the window
+    // only refuses input: it keeps its look.
+    QPalette farben = palette();
+    for (int rolle = 0; rolle < QPalette::NColorRoles; ++rolle) {
+        const auto r = static_cast<QPalette::ColorRole>(rolle);
+        farben.setColor(QPalette::Disabled, r, farben.color(QPalette::Active, r));
+    }
+    setPalette(farben);
 
     const Masstab& m = masstab_;
     auto bildflaeche = [](QWidget* eltern, const QImage* bild, const char* name, QRect ort) {

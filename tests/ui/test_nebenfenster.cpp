@@ -67,8 +67,10 @@ TEST(frmAnleitung, TextWieEntworfen) {
 
 TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
     Testfenster f;
+    const QImage vorher = f.grab().toImage();
     Oeffnen(f, "picButtonAnleitung", Anleitung);
     frmAnleitung& a = *f.Anleitung();
+    EXPECT_EQ(f.grab().toImage(), vorher) << "disabled, the main window keeps its look";
     EXPECT_EQ(a.windowTitle(), "Anleitung");
     EXPECT_FALSE(f.isEnabled());
     EXPECT_TRUE(a.isEnabled());
