@@ -159,10 +159,10 @@ void frmCopyright::lblCR_Click(int index) {
     if (ziel.isEmpty()) {
         return;
     }
-    // The hourglass while the system starts the browser or the mail program;
+    // Arrow and hourglass while the system starts the browser or the mail program;
     // whether it managed is not looked at.
-    setCursor(Qt::WaitCursor);
-    lblCR_[index]->setCursor(Qt::WaitCursor);
+    setCursor(Qt::BusyCursor);
+    lblCR_[index]->setCursor(Qt::BusyCursor);
     QDesktopServices::openUrl(QUrl(ziel));
     lblCR_[index]->setCursor(Qt::PointingHandCursor);
     unsetCursor();

@@ -165,7 +165,7 @@ TEST(frmCopyright, OeffnenVerweiseUndOK) {
     }
     EXPECT_EQ(verweise.Geoeffnet,
               QStringList({c.CR(3).text(), "mailto:" + c.CR(4).text() + "?subject=Steinfall"}));
-    EXPECT_EQ(verweise.ZeigerDabei, std::vector<Qt::CursorShape>(2, Qt::WaitCursor));
+    EXPECT_EQ(verweise.ZeigerDabei, std::vector<Qt::CursorShape>(2, Qt::BusyCursor));
     EXPECT_EQ(c.cursor().shape(), Qt::ArrowCursor) << "the window's pointer back to default";
     EXPECT_EQ(c.CR(4).cursor().shape(), Qt::PointingHandCursor);
 
