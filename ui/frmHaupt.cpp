@@ -214,7 +214,8 @@ void frmHaupt::showEvent(QShowEvent* ereignis) {
 }
 
 bool frmHaupt::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == windowHandle() && ereignis->type() == QEvent::KeyPress) {
+    // A disabled window takes no keys, even when it has the focus.
+    if (objekt == windowHandle() && ereignis->type() == QEvent::KeyPress && isEnabled()) {
         const QString text = static_cast<QKeyEvent*>(ereignis)->text();
         if (text.size() == 1) {
             Form_KeyPress(text.at(0).unicode());

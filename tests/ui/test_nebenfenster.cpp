@@ -77,6 +77,8 @@ TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
     EXPECT_EQ(f.Gespielt, (std::vector<std::string>{"KLICK.WAV", "ANLEITUN.WAV"}));
     EXPECT_EQ(a.Text().toPlainText(), QString::fromUtf8(AnleitungText).replace("\r\n", "\n"));
     EXPECT_TRUE(a.Text().isReadOnly());
+    QTest::keyClick(f.windowHandle(), 's');
+    EXPECT_TRUE(f.Klaenge().TonAn) << "the disabled main window takes no keys";
 
     // Read to the end and select something.
     a.Text().verticalScrollBar()->setValue(a.Text().verticalScrollBar()->maximum());
