@@ -100,20 +100,23 @@ void frmHaupt::ControlsAnlegen() {
     lblStatus_->setGeometry(m.Rechteck(2520, 6480, 6615, 255));
     Hintergrund(*lblStatus_, ContainerFarbe);
 
+    // One press-and-release logic for the four; only the action differs.
     auto bildknopf = [&](const std::array<QImage, 2>& bild, const char* name, QRect ort,
-                         void (frmHaupt::*aktion)()) {
+                         std::function<void()> aktion) {
         return new Bildknopf(picContainer_, bild, name, ort, m, KnopfGedrueckt, *this,
-                             [this, aktion] { (this->*aktion)(); });
+                             std::move(aktion));
     };
-    picButtonNeuesSpiel_ = new Bildknopf(picContainer_, bilder_.KnopfNeuesSpiel,
-                                         "picButtonNeuesSpiel", m.Rechteck(320, 1440, 1650, 405), m,
-                                         KnopfGedrueckt, *this, [this] { spiel_.NeuesSpiel(); });
-    picButtonAnleitung_ = bildknopf(bilder_.KnopfAnleitung, "picButtonAnleitung",
-                                    m.Rechteck(320, 1980, 1650, 405), &frmHaupt::AnleitungOeffnen);
-    picButtonCopyright_ = bildknopf(bilder_.KnopfCopyright, "picButtonCopyright",
-                                    m.Rechteck(320, 2520, 1650, 405), &frmHaupt::CopyrightOeffnen);
+    picButtonNeuesSpiel_ =
+        bildknopf(bilder_.KnopfNeuesSpiel, "picButtonNeuesSpiel", m.Rechteck(320, 1440, 1650, 405),
+                  [this] { spiel_.NeuesSpiel(); });
+    picButtonAnleitung_ =
+        bildknopf(bilder_.KnopfAnleitung, "picButtonAnleitung", m.Rechteck(320, 1980, 1650, 405),
+                  [this] { AnleitungOeffnen(); });
+    picButtonCopyright_ =
+        bildknopf(bilder_.KnopfCopyright, "picButtonCopyright", m.Rechteck(320, 2520, 1650, 405),
+                  [this] { CopyrightOeffnen(); });
     picButtonExit_ = bildknopf(bilder_.KnopfBeenden, "picButtonExit",
-                               m.Rechteck(8160, 6720, 1335, 405), &frmHaupt::SpielBeenden);
+                               m.Rechteck(8160, 6720, 1335, 405), [this] { SpielBeenden(); });
 
     picOptionenBild_ = QImage(m.PixelX(1815), m.PixelY(3375), QImage::Format_RGB32);
     picOptionenBild_.fill(OptionenFarbe);
