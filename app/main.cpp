@@ -1,13 +1,15 @@
+#include "app/Start.h"
 #include "app/Startmessung.h"
-#include "ui/Bilder.h"
 #include "ui/frmHaupt.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    steinfall::frmHaupt fenster(steinfall::BilderLaden(QStringLiteral(":/bilder")));
-    steinfall::Startmessung::Beobachten(fenster);
-    fenster.show();
+    const std::unique_ptr<steinfall::frmHaupt> fenster = steinfall::Main();
+    if (!fenster) {
+        return 1; // the display check failed and has said why
+    }
+    steinfall::Startmessung::Beobachten(*fenster);
     return app.exec();
 }

@@ -39,6 +39,8 @@ Bildsatz BilderLaden(const QString& ordner) {
     b.KnopfAnleitung = knopf("knopf_anleitung", {110, 27});
     b.KnopfCopyright = knopf("knopf_copyright", {110, 27});
     b.KnopfBeenden = knopf("knopf_beenden", {89, 27});
+    b.KnopfZurueck = knopf("knopf_zurueck", {110, 27});
+    b.MorvellLogo = laden("morvell_logo.png", {64, 64});
     return b;
 }
 

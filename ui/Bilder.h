@@ -7,7 +7,7 @@
 
 namespace steinfall {
 
-// The pictures of the main window, each an opaque 32-bit image of the size
+// The pictures of the game's windows, each an opaque 32-bit image of the size
 // the window lays out.
 struct Bildsatz {
     QImage Brett;         // 440 x 345, the empty board
@@ -25,6 +25,8 @@ struct Bildsatz {
     std::array<QImage, 2> KnopfAnleitung;
     std::array<QImage, 2> KnopfCopyright;
     std::array<QImage, 2> KnopfBeenden; // 89 x 27
+    std::array<QImage, 2> KnopfZurueck; // 110 x 27, the instructions' back button
+    QImage MorvellLogo;                 // 64 x 64, the maker's logo
 };
 
 // One picture from `ordner` (a folder or a resource prefix such as

@@ -35,4 +35,16 @@ void BitBlt(QImage& ziel, const Masstab& m, double x, double y, double breite, d
            m.PixelY(qy), op);
 }
 
+void Kacheln(QImage& ziel, const Masstab& m, const QImage& kachel) {
+    const double zielBreite = ziel.width() * m.TwipsProPixelX;
+    const double zielHoehe = ziel.height() * m.TwipsProPixelY;
+    const double breite = kachel.width() * m.TwipsProPixelX;
+    const double hoehe = kachel.height() * m.TwipsProPixelY;
+    for (double x = 0; x <= zielBreite; x += breite) {
+        for (double y = 0; y <= zielHoehe; y += hoehe) {
+            BitBlt(ziel, m, x, y, breite, hoehe, kachel, 0, 0, Rasterop::SrcCopy);
+        }
+    }
+}
+
 } // namespace steinfall

@@ -1,8 +1,11 @@
 #include "ui/frmHaupt.h"
 
 #include "ui/Bildflaeche.h"
+#include "ui/Bildknopf.h"
 #include "ui/Rasterop.h"
 #include "ui/Warten.h"
+#include "ui/frmAnleitung.h"
+#include "ui/frmCopyright.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -40,9 +43,13 @@ void Hintergrund(QWidget& control, const QColor& farbe) {
     control.setPalette(farben);
 }
 
-bool Innerhalb(const QWidget& knopf, QPointF pixel) {
-    return pixel.x() >= 0 && pixel.y() >= 0 && pixel.x() <= knopf.width() &&
-           pixel.y() <= knopf.height();
+// A window of its own that the window manager keeps above `haupt`. Not a
+// child widget: disabling the main window must not disable it.
+void Unterordnen(QWidget& fenster, const QWidget& haupt) {
+    fenster.winId();
+    if (fenster.windowHandle() && haupt.windowHandle()) {
+        fenster.windowHandle()->setTransientParent(haupt.windowHandle());
+    }
 }
 
 } // namespace
@@ -57,10 +64,20 @@ frmHaupt::frmHaupt(const Bildsatz& bilder, QWidget* eltern)
     Form_Load();
 }
 
+frmHaupt::~frmHaupt() = default;
+
 void frmHaupt::ControlsAnlegen() {
     QFont schrift = font();
     schrift.setPointSize(8);
     setFont(schrift);
+    // Disabled while the instructions or about window is open, the window
+    // only refuses input: it keeps its look.
+    QPalette farben = palette();
+    for (int rolle = 0; rolle < QPalette::NColorRoles; ++rolle) {
+        const auto r = static_cast<QPalette::ColorRole>(rolle);
+        farben.setColor(QPalette::Disabled, r, farben.color(QPalette::Active, r));
+    }
+    setPalette(farben);
 
     const Masstab& m = masstab_;
     auto bildflaeche = [](QWidget* eltern, const QImage* bild, const char* name, QRect ort) {
@@ -83,21 +100,23 @@ void frmHaupt::ControlsAnlegen() {
     lblStatus_->setGeometry(m.Rechteck(2520, 6480, 6615, 255));
     Hintergrund(*lblStatus_, ContainerFarbe);
 
-    auto bildknopf = [&](std::array<Bildflaeche*, 2>& items, const std::array<QImage, 2>& bild,
-                         const char* name, QRect ort) {
-        for (int i = 0; i < 2; ++i) {
-            items[i] = bildflaeche(picContainer_, &bild[i], name, ort);
-        }
-        items[1]->hide();
+    // One press-and-release logic for the four; only the action differs.
+    auto bildknopf = [&](const std::array<QImage, 2>& bild, const char* name, QRect ort,
+                         std::function<void()> aktion) {
+        return new Bildknopf(picContainer_, bild, name, ort, m, KnopfGedrueckt, *this,
+                             std::move(aktion));
     };
-    bildknopf(picButtonNeuesSpiel_, bilder_.KnopfNeuesSpiel, "picButtonNeuesSpiel",
-              m.Rechteck(320, 1440, 1650, 405));
-    bildknopf(picButtonAnleitung_, bilder_.KnopfAnleitung, "picButtonAnleitung",
-              m.Rechteck(320, 1980, 1650, 405));
-    bildknopf(picButtonCopyright_, bilder_.KnopfCopyright, "picButtonCopyright",
-              m.Rechteck(320, 2520, 1650, 405));
-    bildknopf(picButtonExit_, bilder_.KnopfBeenden, "picButtonExit",
-              m.Rechteck(8160, 6720, 1335, 405));
+    picButtonNeuesSpiel_ =
+        bildknopf(bilder_.KnopfNeuesSpiel, "picButtonNeuesSpiel", m.Rechteck(320, 1440, 1650, 405),
+                  [this] { spiel_.NeuesSpiel(); });
+    picButtonAnleitung_ =
+        bildknopf(bilder_.KnopfAnleitung, "picButtonAnleitung", m.Rechteck(320, 1980, 1650, 405),
+                  [this] { AnleitungOeffnen(); });
+    picButtonCopyright_ =
+        bildknopf(bilder_.KnopfCopyright, "picButtonCopyright", m.Rechteck(320, 2520, 1650, 405),
+                  [this] { CopyrightOeffnen(); });
+    picButtonExit_ = bildknopf(bilder_.KnopfBeenden, "picButtonExit",
+                               m.Rechteck(8160, 6720, 1335, 405), [this] { SpielBeenden(); });
 
     picOptionenBild_ = QImage(m.PixelX(1815), m.PixelY(3375), QImage::Format_RGB32);
     picOptionenBild_.fill(OptionenFarbe);
@@ -149,10 +168,6 @@ void frmHaupt::ControlsAnlegen() {
                                         static_cast<float>(pixel.x() * masstab_.TwipsProPixelX),
                                         static_cast<float>(pixel.y() * masstab_.TwipsProPixelY));
         });
-    connect(picButtonNeuesSpiel_[0], &Bildflaeche::MouseUp, this,
-            [this](int, int, QPointF pixel) { picButtonNeuesSpiel_MouseUp(pixel); });
-    connect(picButtonExit_[0], &Bildflaeche::MouseUp, this,
-            [this](int, int, QPointF pixel) { picButtonExit_MouseUp(pixel); });
     connect(&fall_, &Fall::Gemalt, picSpielfeld_, qOverload<>(&QWidget::update));
 }
 
@@ -172,8 +187,8 @@ void frmHaupt::Form_Load() {
     picContainer_->move(m.PixelX((bildschirm.width() * m.TwipsProPixelX - ContainerBreite) / 2),
                         m.PixelY((bildschirm.height() * m.TwipsProPixelY - ContainerHoehe) / 2));
     // 5., 6. The background tiles.
-    Kacheln(picContainerBild_, bilder_.HG);
-    Kacheln(picOptionenBild_, bilder_.HG2);
+    Kacheln(picContainerBild_, m, bilder_.HG);
+    Kacheln(picOptionenBild_, m, bilder_.HG2);
     // 7. The logo on the game area with a transparent surround.
     BitBlt(picContainerBild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, bilder_.LogoMaske, 0,
            0, Rasterop::MergePaint);
@@ -181,6 +196,7 @@ void frmHaupt::Form_Load() {
            Rasterop::SrcAnd);
     // 8. The texts were filled when the game flow was made.
     // 9. Flags (the fall is not running).
+    KnopfGedrueckt = false;
     spiel_.NeuesSpielAngefordert = false;
     spiel_.ComputerDenkt = false;
     // 10. Defaults.
@@ -189,19 +205,6 @@ void frmHaupt::Form_Load() {
     spiel_.AnimationAn = true;
     // 11.
     spiel_.NeuesSpiel();
-}
-
-void frmHaupt::Kacheln(QImage& ziel, const QImage& kachel) const {
-    const Masstab& m = masstab_;
-    const double zielBreite = ziel.width() * m.TwipsProPixelX;
-    const double zielHoehe = ziel.height() * m.TwipsProPixelY;
-    const double breite = kachel.width() * m.TwipsProPixelX;
-    const double hoehe = kachel.height() * m.TwipsProPixelY;
-    for (double x = 0; x <= zielBreite; x += breite) {
-        for (double y = 0; y <= zielHoehe; y += hoehe) {
-            BitBlt(ziel, m, x, y, breite, hoehe, kachel, 0, 0, Rasterop::SrcCopy);
-        }
-    }
 }
 
 void frmHaupt::showEvent(QShowEvent* ereignis) {
@@ -214,7 +217,8 @@ void frmHaupt::showEvent(QShowEvent* ereignis) {
 }
 
 bool frmHaupt::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == windowHandle() && ereignis->type() == QEvent::KeyPress) {
+    // A disabled window takes no keys, even when it has the focus.
+    if (objekt == windowHandle() && ereignis->type() == QEvent::KeyPress && isEnabled()) {
         const QString text = static_cast<QKeyEvent*>(ereignis)->text();
         if (text.size() == 1) {
             Form_KeyPress(text.at(0).unicode());
@@ -249,18 +253,31 @@ void frmHaupt::optAnfangSp_Click(int /*index*/) {
     }
 }
 
-void frmHaupt::picButtonNeuesSpiel_MouseUp(QPointF pixel) {
-    if (Innerhalb(*picButtonNeuesSpiel_[0], pixel)) {
-        PlaySound("KLICK.WAV");
-        spiel_.NeuesSpiel();
+void frmHaupt::AnleitungOeffnen() {
+    if (!frmAnleitung_) {
+        frmAnleitung_ = std::make_unique<frmAnleitung>(*this);
+        Unterordnen(*frmAnleitung_, *this);
     }
+    frmAnleitung_->show();
+    setEnabled(false);
+    PlaySound("ANLEITUN.WAV");
 }
 
-void frmHaupt::picButtonExit_MouseUp(QPointF pixel) {
-    if (!Innerhalb(*picButtonExit_[0], pixel)) {
-        return;
+void frmHaupt::CopyrightOeffnen() {
+    if (!frmCopyright_) {
+        frmCopyright_ = std::make_unique<frmCopyright>(*this);
+        Unterordnen(*frmCopyright_, *this);
     }
-    PlaySound("KLICK.WAV");
+    const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
+    const QSize groesse = frmCopyright_->frameGeometry().size();
+    frmCopyright_->move((bildschirm.width() - groesse.width()) / 2,
+                        (bildschirm.height() - groesse.height()) / 2);
+    frmCopyright_->show();
+    setEnabled(false);
+    PlaySound("TADA.WAV");
+}
+
+void frmHaupt::SpielBeenden() {
     if (Meldung(spiel_.Txt.TxtBeenden, spiel_.Txt.TxtBeendenTitel, Symbol::Frage,
                 Knoepfe::JaNein) != Antwort::Nein) {
         // Gone at once; a move still running only unwinds its loops.

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QRadioButton;
@@ -19,6 +20,9 @@ class QRadioButton;
 namespace steinfall {
 
 class Bildflaeche;
+class Bildknopf;
+class frmAnleitung;
+class frmCopyright;
 
 // The game's only window: it fills the screen and shows the game area in its
 // middle. It translates mouse, option and key events for the game flow
@@ -28,10 +32,20 @@ class frmHaupt : public QWidget, public Fenster {
     Q_OBJECT
 public:
     explicit frmHaupt(const Bildsatz& bilder, QWidget* eltern = nullptr);
+    ~frmHaupt() override;
+
+    // A picture button is held down (shared by all picture buttons, also
+    // those of the instructions window).
+    bool KnopfGedrueckt = false;
 
     Spiel& Spielablauf() { return spiel_; }
     Klang& Klaenge() { return klang_; }
     const Brettbild& Brett() const { return brettbild_; }
+    const Bildsatz& Bilder() const { return bilder_; }
+    const Masstab& Massstab() const { return masstab_; }
+    // The secondary windows once they have been opened, else null.
+    frmAnleitung* Anleitung() const { return frmAnleitung_.get(); }
+    frmCopyright* Copyright() const { return frmCopyright_.get(); }
 
     void StatusSetzen(const std::string& text) override;
     std::string StatusText() const override;
@@ -59,10 +73,10 @@ private:
     void Form_KeyPress(int keyAscii);
     void optStaerke_Click(int index);
     void optAnfangSp_Click(int index);
-    void picButtonNeuesSpiel_MouseUp(QPointF pixel);
-    void picButtonExit_MouseUp(QPointF pixel);
-    // Copies `kachel` over the whole of `ziel`, left to right, top to bottom.
-    void Kacheln(QImage& ziel, const QImage& kachel) const;
+    // What the picture buttons do when released over themselves.
+    void AnleitungOeffnen();
+    void CopyrightOeffnen();
+    void SpielBeenden();
 
     Masstab masstab_;
     Bildsatz bilder_;
@@ -80,13 +94,16 @@ private:
     Bildflaeche* picContainer_ = nullptr;
     Bildflaeche* picSpielfeld_ = nullptr;
     QLabel* lblStatus_ = nullptr;
-    std::array<Bildflaeche*, 2> picButtonNeuesSpiel_{};
-    std::array<Bildflaeche*, 2> picButtonAnleitung_{};
-    std::array<Bildflaeche*, 2> picButtonCopyright_{};
-    std::array<Bildflaeche*, 2> picButtonExit_{};
+    Bildknopf* picButtonNeuesSpiel_ = nullptr;
+    Bildknopf* picButtonAnleitung_ = nullptr;
+    Bildknopf* picButtonCopyright_ = nullptr;
+    Bildknopf* picButtonExit_ = nullptr;
     std::array<QRadioButton*, 3> optAnfangSp_{}; // items 1, 2
     std::array<QRadioButton*, 5> optStaerke_{};  // items 1, 3, 4
     bool tastenFilter_ = false;
+    // Loaded on first use, then only hidden and shown.
+    std::unique_ptr<frmAnleitung> frmAnleitung_;
+    std::unique_ptr<frmCopyright> frmCopyright_;
 };
 
 } // namespace steinfall

@@ -63,6 +63,8 @@ inline Bildsatz Testbilder() {
         *knopf = {Flaeche(110, 27, 0xffc0c0c0), Flaeche(110, 27, 0xff808080)};
     }
     b.KnopfBeenden = {Flaeche(89, 27, 0xffc0c0c0), Flaeche(89, 27, 0xff808080)};
+    b.KnopfZurueck = b.KnopfNeuesSpiel;
+    b.MorvellLogo = Flaeche(64, 64, Gelb);
     return b;
 }
 

@@ -1,4 +1,4 @@
-#include "Testbilder.h"
+#include "Testfenster.h"
 #include "ui/Bildflaeche.h"
 #include "ui/frmHaupt.h"
 
@@ -21,43 +21,6 @@ namespace steinfall {
 namespace {
 
 using namespace test;
-
-// The main window with its sounds recorded instead of played, and a hook
-// into the start of a fall.
-class Testfenster : public frmHaupt {
-public:
-    Testfenster() : frmHaupt(Testbilder()) {
-        show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
-    }
-    void PlaySound(const std::string& datei) override { Gespielt.push_back(datei); }
-    void FallStarten(int ziel, int spieler) override {
-        frmHaupt::FallStarten(ziel, spieler);
-        if (BeimFallStart) {
-            QTimer::singleShot(0, this, BeimFallStart);
-        }
-    }
-    template <typename T> T* Control(const char* name) {
-        return findChild<T*>(QString::fromLatin1(name));
-    }
-
-    std::vector<std::string> Gespielt;
-    std::function<void()> BeimFallStart;
-};
-
-// Answers the next message box with `knopf` once it is open, after `pruefen`
-// has looked at it.
-void Antworten(QMessageBox::StandardButton knopf,
-               std::function<void(QMessageBox&)> pruefen = nullptr) {
-    QTimer::singleShot(0, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        if (pruefen) {
-            pruefen(*box);
-        }
-        box->button(knopf)->click();
-    });
-}
 
 TEST(frmHaupt, NachDemStartSpielbereitMitDenVorgaben) {
     Testfenster f;

@@ -1,0 +1,63 @@
+#include "app/Start.h"
+
+#include "ui/Bilder.h"
+#include "ui/frmHaupt.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace steinfall {
+
+Systemversion SystemversionAbfragen() {
+    return {};
+}
+
+bool AnzeigeNormal(int dpiX, int dpiY) {
+    return dpiX == 96 && dpiY == 96;
+}
+
+std::string SchriftgradText(const Systemversion& version) {
+    std::string text = "Sie haben eine benutzerdefinierte Schriftgröße unter\r\n"
+                       "Windows eingestellt.\r\n"
+                       "Steinfall kann allerdings nur mit eingestellter normaler\r\n"
+                       "Schriftgröße gestartet werden.";
+    if (version.Plattform != 1 || version.Major != 4) {
+        return text;
+    }
+    if (version.Minor < 10) {
+        text += "\r\n\r\n"
+                "Unter Windows 95 können Sie die Schriftgröße\r\n"
+                "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'\r\n"
+                "doppelklicken und unter der Lasche Einstellungen den\r\n"
+                "Schriftgrad 'Kleine Schriftarten' auswählen.";
+    } else {
+        text += "\r\n\r\n"
+                "Unter Windows 98 können Sie die Schriftgröße\r\n"
+                "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'\r\n"
+                "doppelklicken, unter der Lasche 'Einstellungen' den\r\n"
+                "Knopf 'Weitere Optionen' wählen und dort unter der Lasche\r\n"
+                "'Allgemein' die Schriftgröße in 'Kleine Schriftarten'\r\n"
+                "ändern.";
+    }
+    return text;
+}
+
+std::unique_ptr<frmHaupt> Main() {
+    const QScreen& bildschirm = *QGuiApplication::primaryScreen();
+    if (!AnzeigeNormal(qRound(bildschirm.logicalDotsPerInchX()),
+                       qRound(bildschirm.logicalDotsPerInchY()))) {
+        // The box shows lines, not line ends.
+        const QString text = QString::fromStdString(SchriftgradText(SystemversionAbfragen()))
+                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler (Falscher Schriftgrad) :"),
+                        text, QMessageBox::Ok);
+        box.exec();
+        return nullptr;
+    }
+    auto fenster = std::make_unique<frmHaupt>(BilderLaden(QStringLiteral(":/bilder")));
+    fenster->show();
+    return fenster;
+}
+
+} // namespace steinfall

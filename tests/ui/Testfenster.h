@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Testbilder.h"
+#include "ui/frmHaupt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace steinfall::test {
+
+// The main window with its sounds recorded instead of played, and a hook
+// into the start of a fall.
+class Testfenster : public frmHaupt {
+public:
+    Testfenster() : frmHaupt(Testbilder()) {
+        show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
+    }
+    void PlaySound(const std::string& datei) override { Gespielt.push_back(datei); }
+    void FallStarten(int ziel, int spieler) override {
+        frmHaupt::FallStarten(ziel, spieler);
+        if (BeimFallStart) {
+            QTimer::singleShot(0, this, BeimFallStart);
+        }
+    }
+    template <typename T> T* Control(const char* name) {
+        return findChild<T*>(QString::fromLatin1(name));
+    }
+
+    std::vector<std::string> Gespielt;
+    std::function<void()> BeimFallStart;
+};
+
+// Answers the next message box with `knopf` once it is open, after `pruefen`
+// has looked at it.
+inline void Antworten(QMessageBox::StandardButton knopf,
+                      std::function<void(QMessageBox&)> pruefen = nullptr) {
+    QTimer::singleShot(0, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (pruefen) {
+            pruefen(*box);
+        }
+        box->button(knopf)->click();
+    });
+}
+
+} // namespace steinfall::test

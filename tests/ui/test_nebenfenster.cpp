@@ -1,0 +1,187 @@
+#include "Testfenster.h"
+#include "ui/Bildflaeche.h"
+#include "ui/Bildknopf.h"
+#include "ui/frmAnleitung.h"
+#include "ui/frmCopyright.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QUrl>
+
+namespace steinfall {
+namespace {
+
+using namespace test;
+
+void Oeffnen(Testfenster& f, const char* knopf, QWidget* (*fenster)(Testfenster&)) {
+    QTest::mouseClick(f.Control<Bildflaeche>(knopf), Qt::LeftButton);
+    ASSERT_NE(fenster(f), nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(fenster(f)));
+}
+
+QWidget* Anleitung(Testfenster& f) {
+    return f.Anleitung();
+}
+QWidget* Copyright(Testfenster& f) {
+    return f.Copyright();
+}
+
+TEST(frmAnleitung, TextWieEntworfen) {
+    const char* zeilen[] = {
+        "Bei Steinfall werfen Spieler und Computer abwechselnd jeweils",
+        "einen Stein in das Spielbrett ein.",
+        "Derjenige Spieler, der als erster eine Reihe mit vier Steinen in",
+        "vertikaler, horizontaler oder diagonaler Richtung gebildet hat,",
+        "gewinnt das Spiel.",
+        "Sind alle 42 Spielsteine eingeworfen, ohne daß ein Spieler eine",
+        "Reihe erreicht hat, endet die Partie mit einem Remis.",
+        "",
+        "Ein Spielstein wird eingeworfen, indem man mit der Maus auf die",
+        "entsprechende Spalte des Spielbretts klickt.",
+        "Unter dem Spielfeld befindet sich eine Textzeile, die den",
+        "jeweiligen Status des Spiels angibt.",
+        "",
+        "Links neben dem Spielbrett befindet sich eine Leiste mit",
+        "Einstellungsmöglichkeiten, die alle selbsterklärend sein sollten.",
+        "",
+        "Wen der Sound nervt, der kann diesen mit der Taste 'S' an- und",
+        "abschalten.",
+        "Das Herunterfallen der Spielsteine läßt sich mit einem Druck auf",
+        "die Taste 'A' ein- bzw. ausschalten.",
+        "",
+        "",
+        "Viel Spaß beim Knobeln wünscht,",
+        "",
+        "Morvell",
+    };
+    std::string erwartet;
+    for (const char* zeile : zeilen) {
+        erwartet += (*zeile ? std::string("     ") + zeile : std::string()) + "\r\n";
+    }
+    EXPECT_EQ(AnleitungText, erwartet);
+}
+
+TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
+    Testfenster f;
+    const QImage vorher = f.grab().toImage();
+    Oeffnen(f, "picButtonAnleitung", Anleitung);
+    frmAnleitung& a = *f.Anleitung();
+    EXPECT_EQ(f.grab().toImage(), vorher) << "disabled, the main window keeps its look";
+    EXPECT_EQ(a.windowTitle(), "Anleitung");
+    EXPECT_FALSE(f.isEnabled());
+    EXPECT_TRUE(a.isEnabled());
+    EXPECT_EQ(f.Gespielt, (std::vector<std::string>{"KLICK.WAV", "ANLEITUN.WAV"}));
+    EXPECT_EQ(a.Text().toPlainText(), QString::fromUtf8(AnleitungText).replace("\r\n", "\n"));
+    EXPECT_TRUE(a.Text().isReadOnly());
+    QTest::keyClick(f.windowHandle(), 's');
+    EXPECT_TRUE(f.Klaenge().TonAn) << "the disabled main window takes no keys";
+
+    // Read to the end and select something.
+    a.Text().verticalScrollBar()->setValue(a.Text().verticalScrollBar()->maximum());
+    a.Text().selectAll();
+
+    // Off the back button before the release: the window stays.
+    QWidget* zurueck = &a.Zurueck().Item(0);
+    QTest::mousePress(zurueck, Qt::LeftButton);
+    EXPECT_TRUE(f.KnopfGedrueckt) << "one flag for all picture buttons";
+    a.Zurueck().MouseMove(0, 1, 0, -15, 0);
+    EXPECT_TRUE(a.Zurueck().Item(1).isHidden());
+    a.Zurueck().MouseUp(0, 1, 0, -15, 0);
+    EXPECT_TRUE(a.isVisible());
+    EXPECT_EQ(f.Gespielt.size(), 2u);
+
+    QTest::mouseClick(zurueck, Qt::RightButton);
+    EXPECT_FALSE(a.isVisible());
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(f.Gespielt.back(), "KLICK.WAV");
+
+    // The main window takes clicks again; the window is only shown again.
+    f.Gespielt.clear();
+    Oeffnen(f, "picButtonAnleitung", Anleitung);
+    EXPECT_EQ(f.Anleitung(), &a);
+    EXPECT_FALSE(a.Text().textCursor().hasSelection());
+    EXPECT_EQ(a.Text().textCursor().position(), 0);
+    EXPECT_EQ(a.Text().verticalScrollBar()->value(), 0);
+    EXPECT_EQ(f.Gespielt, (std::vector<std::string>{"KLICK.WAV", "ANLEITUN.WAV"}));
+}
+
+// Records the links the about window hands to the system.
+class Verweise : public QObject {
+    Q_OBJECT
+public:
+    explicit Verweise(QWidget& fenster) : fenster_(fenster) {
+        for (const char* art : {"https", "mailto"}) {
+            QDesktopServices::setUrlHandler(QString::fromLatin1(art), this, "Oeffnen");
+        }
+    }
+    ~Verweise() override {
+        for (const char* art : {"https", "mailto"}) {
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(art));
+        }
+    }
+    Q_INVOKABLE void Oeffnen(const QUrl& ziel) {
+        Geoeffnet.push_back(ziel.toString());
+        ZeigerDabei.push_back(fenster_.cursor().shape());
+    }
+
+    QStringList Geoeffnet;
+    std::vector<Qt::CursorShape> ZeigerDabei;
+
+private:
+    QWidget& fenster_;
+};
+
+TEST(frmCopyright, Verweise) {
+    EXPECT_EQ(Verweis(3, "https://www.example.org"), "https://www.example.org");
+    EXPECT_EQ(Verweis(4, "steinfall@example.org"),
+              "mailto:steinfall@example.org?subject=Steinfall");
+    for (int i : {0, 1, 2}) {
+        EXPECT_TRUE(Verweis(i, "steinfall@example.org").isEmpty()) << i;
+    }
+}
+
+TEST(frmCopyright, OeffnenVerweiseUndOK) {
+    Testfenster f;
+    Oeffnen(f, "picButtonCopyright", Copyright);
+    frmCopyright& c = *f.Copyright();
+    EXPECT_EQ(c.windowTitle(), "Copyright");
+    EXPECT_FALSE(f.isEnabled());
+    EXPECT_EQ(f.Gespielt, (std::vector<std::string>{"KLICK.WAV", "TADA.WAV"}));
+    EXPECT_EQ(c.frameGeometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+    auto text = [&](const char* name) { return c.findChild<QLabel*>(name)->text(); };
+    EXPECT_EQ(text("lblInfoTitel0"), "Steinfall");
+    EXPECT_EQ(text("lblInfoTitel3"), "Steinfall");
+    EXPECT_EQ(c.CR(0).text(), "Morvell Software");
+    EXPECT_EQ(text("lblRegTxt"), "Dieses Produkt ist");
+    EXPECT_EQ(text("lblReg"), "FREEWARE");
+    EXPECT_EQ(c.OK().text(), "&OK");
+
+    // Only the web and mail lines open something, under the hourglass.
+    Verweise verweise(c);
+    for (int i = 0; i < 5; ++i) {
+        QTest::mouseClick(&c.CR(i), Qt::LeftButton);
+    }
+    EXPECT_EQ(verweise.Geoeffnet,
+              QStringList({c.CR(3).text(), "mailto:" + c.CR(4).text() + "?subject=Steinfall"}));
+    EXPECT_EQ(verweise.ZeigerDabei, std::vector<Qt::CursorShape>(2, Qt::BusyCursor));
+    EXPECT_EQ(c.cursor().shape(), Qt::ArrowCursor) << "the window's pointer back to default";
+    EXPECT_EQ(c.CR(4).cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mouseClick(&c.OK(), Qt::LeftButton);
+    EXPECT_FALSE(c.isVisible());
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(f.Gespielt.back(), "KLICK.WAV");
+
+    Oeffnen(f, "picButtonCopyright", Copyright);
+    EXPECT_EQ(f.Copyright(), &c);
+    QTest::mouseClick(&c.OK(), Qt::LeftButton);
+}
+
+} // namespace
+} // namespace steinfall
+
+#include "test_nebenfenster.moc"

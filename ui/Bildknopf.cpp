@@ -1,0 +1,73 @@
+#include "ui/Bildknopf.h"
+
+#include "core/Fenster.h"
+#include "ui/Bildflaeche.h"
+
+namespace steinfall {
+
+Bildknopf::Bildknopf(QWidget* eltern, const std::array<QImage, 2>& bilder, const char* name,
+                     QRect ort, const Masstab& masstab, bool& knopfGedrueckt, Fenster& haupt,
+                     std::function<void()> aktion)
+    : QObject(eltern), masstab_(masstab), knopfGedrueckt_(knopfGedrueckt), haupt_(haupt),
+      aktion_(std::move(aktion)) {
+    for (int i = 0; i < 2; ++i) {
+        auto* item = new Bildflaeche(eltern, &bilder[i]);
+        item->setObjectName(QString::fromLatin1(name));
+        item->setGeometry(ort);
+        items_[i] = item;
+        // Both items answer alike: the mouse stays with the one pressed.
+        auto twips = [this](QPointF pixel) {
+            return QPointF(pixel.x() * masstab_.TwipsProPixelX,
+                           pixel.y() * masstab_.TwipsProPixelY);
+        };
+        connect(item, &Bildflaeche::MouseDown, this, [=, this](int knopf, int umschalt, QPointF p) {
+            MouseDown(i, knopf, umschalt, twips(p).x(), twips(p).y());
+        });
+        connect(item, &Bildflaeche::MouseMove, this, [=, this](int knopf, int umschalt, QPointF p) {
+            MouseMove(i, knopf, umschalt, twips(p).x(), twips(p).y());
+        });
+        connect(item, &Bildflaeche::MouseUp, this, [=, this](int knopf, int umschalt, QPointF p) {
+            MouseUp(i, knopf, umschalt, twips(p).x(), twips(p).y());
+        });
+    }
+    items_[1]->hide();
+}
+
+bool Bildknopf::Innerhalb(float x, float y) const {
+    const double breite = items_[0]->width() * masstab_.TwipsProPixelX;
+    const double hoehe = items_[0]->height() * masstab_.TwipsProPixelY;
+    return !(x < 0 || y < 0 || x > breite || y > hoehe);
+}
+
+void Bildknopf::MouseDown(int /*index*/, int /*knopf*/, int /*umschalt*/, float /*x*/,
+                          float /*y*/) {
+    items_[1]->show();
+    knopfGedrueckt_ = true;
+}
+
+void Bildknopf::MouseMove(int /*index*/, int /*knopf*/, int /*umschalt*/, float x, float y) {
+    if (!knopfGedrueckt_) {
+        return;
+    }
+    const bool innen = Innerhalb(x, y);
+    if (!innen && !items_[1]->isHidden()) {
+        items_[1]->hide();
+    } else if (innen && items_[1]->isHidden()) {
+        items_[1]->show();
+    }
+}
+
+void Bildknopf::MouseUp(int /*index*/, int /*knopf*/, int /*umschalt*/, float x, float y) {
+    if (!knopfGedrueckt_) {
+        return;
+    }
+    knopfGedrueckt_ = false;
+    if (!Innerhalb(x, y)) {
+        return;
+    }
+    items_[1]->hide();
+    haupt_.PlaySound("KLICK.WAV");
+    aktion_();
+}
+
+} // namespace steinfall

@@ -1,0 +1,133 @@
+#include "ui/frmAnleitung.h"
+
+#include "ui/Bildknopf.h"
+#include "ui/Rasterop.h"
+#include "ui/frmHaupt.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace steinfall {
+
+const char* const AnleitungText =
+    "     Bei Steinfall werfen Spieler und Computer abwechselnd jeweils\r\n"
+    "     einen Stein in das Spielbrett ein.\r\n"
+    "     Derjenige Spieler, der als erster eine Reihe mit vier Steinen in\r\n"
+    "     vertikaler, horizontaler oder diagonaler Richtung gebildet hat,\r\n"
+    "     gewinnt das Spiel.\r\n"
+    "     Sind alle 42 Spielsteine eingeworfen, ohne daß ein Spieler eine\r\n"
+    "     Reihe erreicht hat, endet die Partie mit einem Remis.\r\n"
+    "\r\n"
+    "     Ein Spielstein wird eingeworfen, indem man mit der Maus auf die\r\n"
+    "     entsprechende Spalte des Spielbretts klickt.\r\n"
+    "     Unter dem Spielfeld befindet sich eine Textzeile, die den\r\n"
+    "     jeweiligen Status des Spiels angibt.\r\n"
+    "\r\n"
+    "     Links neben dem Spielbrett befindet sich eine Leiste mit\r\n"
+    "     Einstellungsmöglichkeiten, die alle selbsterklärend sein sollten.\r\n"
+    "\r\n"
+    "     Wen der Sound nervt, der kann diesen mit der Taste 'S' an- und\r\n"
+    "     abschalten.\r\n"
+    "     Das Herunterfallen der Spielsteine läßt sich mit einem Druck auf\r\n"
+    "     die Taste 'A' ein- bzw. ausschalten.\r\n"
+    "\r\n"
+    "\r\n"
+    "     Viel Spaß beim Knobeln wünscht,\r\n"
+    "\r\n"
+    "     Morvell\r\n";
+
+namespace {
+
+// The window and its controls, in twips.
+constexpr double FensterBreite = 8400;
+constexpr double FensterHoehe = 6900;
+constexpr double LogoLinks = 2160;
+constexpr double LogoOben = 150;
+
+} // namespace
+
+frmAnleitung::frmAnleitung(frmHaupt& haupt)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), haupt_(haupt),
+      picAnleitung_(haupt.Bilder().Logo) {
+    // Not a child of the main window: disabling that must not disable this.
+    setWindowTitle(QStringLiteral("Anleitung"));
+    setFont(haupt.font());
+    const Masstab& m = haupt.Massstab();
+    setFixedSize(m.PixelX(FensterBreite), m.PixelY(FensterHoehe));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    auto* shRahmen = new QFrame(this);
+    shRahmen->setObjectName(QStringLiteral("shRahmen"));
+    shRahmen->setFrameShape(QFrame::Box);
+    shRahmen->setGeometry(m.Rechteck(225, 1275, 7950, 4800));
+
+    txtAnleitung_ = new QPlainTextEdit(this);
+    txtAnleitung_->setObjectName(QStringLiteral("txtAnleitung"));
+    txtAnleitung_->setGeometry(m.Rechteck(300, 1350, 7800, 4650));
+    txtAnleitung_->setReadOnly(true);
+    txtAnleitung_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The box shows lines, not line ends.
+    txtAnleitung_->setPlainText(
+        QString::fromUtf8(AnleitungText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    picButtonZurueck_ = new Bildknopf(this, haupt.Bilder().KnopfZurueck, "picButtonZurueck",
+                                      m.Rechteck(3375, 6300, 1650, 405), m, haupt.KnopfGedrueckt,
+                                      haupt, [this] { Zurueckkehren(); });
+    Form_Load();
+}
+
+void frmAnleitung::Form_Load() {
+    const Masstab& m = haupt_.Massstab();
+    const QImage& maske = haupt_.Bilder().LogoMaske;
+    const double logoBreite = picAnleitung_.width() * m.TwipsProPixelX;
+    const double logoHoehe = picAnleitung_.height() * m.TwipsProPixelY;
+    // 1. The logo white outside its shape.
+    BitBlt(picAnleitung_, m, 0, 0, logoBreite, logoHoehe, maske, 0, 0, Rasterop::SrcPaint);
+    // 2. The middle of the screen.
+    const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
+    move((bildschirm.width() - width()) / 2, (bildschirm.height() - height()) / 2);
+    // 3. The background tile.
+    bild_ = QImage(size(), QImage::Format_RGB32);
+    Kacheln(bild_, m, haupt_.Bilder().HG);
+    // 4. The logo with a transparent surround.
+    BitBlt(bild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, maske, 0, 0, Rasterop::MergePaint);
+    BitBlt(bild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, picAnleitung_, 0, 0,
+           Rasterop::SrcAnd);
+}
+
+void frmAnleitung::showEvent(QShowEvent* ereignis) {
+    QWidget::showEvent(ereignis);
+    // The main window is disabled while this one is open, so within the
+    // program this window becomes active only by being shown.
+    Form_Activate();
+}
+
+void frmAnleitung::Form_Activate() {
+    // From the first line, nothing selected.
+    QTextCursor anfang = txtAnleitung_->textCursor();
+    anfang.setPosition(0);
+    txtAnleitung_->setTextCursor(anfang);
+    txtAnleitung_->ensureCursorVisible();
+}
+
+void frmAnleitung::paintEvent(QPaintEvent* /*ereignis*/) {
+    QPainter(this).drawImage(0, 0, bild_);
+}
+
+void frmAnleitung::closeEvent(QCloseEvent* ereignis) {
+    // The back button is the way back: it also gives the main window back.
+    ereignis->ignore();
+}
+
+void frmAnleitung::Zurueckkehren() {
+    haupt_.show();
+    haupt_.setEnabled(true);
+    haupt_.activateWindow();
+    hide();
+}
+
+} // namespace steinfall

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace steinfall {
+
+class Bildknopf;
+class frmHaupt;
+
+// The game's instructions, a fixed German text. Each line begins with five
+// spaces and ends with CR LF, the last one too.
+extern const char* const AnleitungText;
+
+// The instructions window: the text, the logo and a back button that gives
+// the main window back. It is made once and afterwards only hidden and shown.
+class frmAnleitung : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmAnleitung(frmHaupt& haupt);
+
+    QPlainTextEdit& Text() const { return *txtAnleitung_; }
+    Bildknopf& Zurueck() const { return *picButtonZurueck_; }
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void Zurueckkehren();
+
+    frmHaupt& haupt_;
+    QImage picAnleitung_; // the logo, white outside its shape once loaded
+    QImage bild_;         // the window's background with the logo on it
+    QPlainTextEdit* txtAnleitung_ = nullptr;
+    Bildknopf* picButtonZurueck_ = nullptr;
+};
+
+} // namespace steinfall

@@ -1,0 +1,188 @@
+#include "ui/frmCopyright.h"
+
+#include "ui/Bildflaeche.h"
+#include "ui/Rasterop.h"
+#include "ui/frmHaupt.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+
+namespace steinfall {
+
+namespace {
+
+// The window in twips.
+constexpr double FensterBreite = 6000;
+constexpr double FensterHoehe = 4500;
+
+constexpr int NetzZeile = 3;
+constexpr int PostZeile = 4;
+
+// The maker's contact lines, items 0 to 4 of lblCR.
+const char* const Kontakt[] = {
+    "Morvell Software",        "Musterstraße 1",        "12345 Musterstadt",
+    "https://www.example.org", "steinfall@example.org",
+};
+
+const QColor InfoFarbe(0xE0, 0xE0, 0xE0);
+
+} // namespace
+
+QString Verweis(int index, const QString& text) {
+    if (index == NetzZeile) {
+        return text;
+    }
+    if (index == PostZeile) {
+        return QStringLiteral("mailto:") + text + QStringLiteral("?subject=Steinfall");
+    }
+    return {};
+}
+
+frmCopyright::frmCopyright(frmHaupt& haupt)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), haupt_(haupt) {
+    // Not a child of the main window: disabling that must not disable this.
+    setWindowTitle(QStringLiteral("Copyright"));
+    setFont(haupt.font());
+    const Masstab& m = haupt.Massstab();
+    setFixedSize(m.PixelX(FensterBreite), m.PixelY(FensterHoehe));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ControlsAnlegen();
+    Form_Load();
+}
+
+void frmCopyright::ControlsAnlegen() {
+    const Masstab& m = haupt_.Massstab();
+    auto* picRahmen = new QFrame(this);
+    picRahmen->setObjectName(QStringLiteral("picRahmen"));
+    picRahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picRahmen->setGeometry(m.Rechteck(150, 150, 5700, 3450));
+    auto* picInfo = new QFrame(picRahmen);
+    picInfo->setObjectName(QStringLiteral("picInfo"));
+    picInfo->setGeometry(m.Rechteck(30, 30, 5640, 3390));
+    picInfo->setAutoFillBackground(true);
+    QPalette farben = picInfo->palette();
+    farben.setColor(QPalette::Window, InfoFarbe);
+    picInfo->setPalette(farben);
+
+    auto* logo = new Bildflaeche(picInfo, &haupt_.Bilder().MorvellLogo);
+    logo->setObjectName(QStringLiteral("MorvellLogo"));
+    logo->setGeometry(m.Rechteck(240, 240, 960, 960));
+
+    auto label = [&](const QString& text, const char* name, QRect ort) {
+        auto* lbl = new QLabel(text, picInfo);
+        lbl->setObjectName(QString::fromLatin1(name));
+        lbl->setGeometry(ort);
+        return lbl;
+    };
+    QFont titel = font();
+    titel.setPointSize(20);
+    titel.setBold(true);
+    // Item 3 is the title's shadow, a little lower right and underneath.
+    lblInfoTitel_[3] = label({}, "lblInfoTitel3", m.Rechteck(1470, 150, 3900, 600));
+    lblInfoTitel_[0] = label({}, "lblInfoTitel0", m.Rechteck(1440, 120, 3900, 600));
+    for (int i : {0, 3}) {
+        lblInfoTitel_[i]->setFont(titel);
+    }
+    lblInfoTitel_[3]->setStyleSheet(QStringLiteral("color: #808080"));
+    lblInfoTitel_[0]->setStyleSheet(QStringLiteral("color: #1f4fbf"));
+    lblInfoTitel_[1] =
+        label(QStringLiteral("für Linux"), "lblInfoTitel1", m.Rechteck(1440, 750, 3900, 255));
+    lblInfoTitel_[2] = label(QStringLiteral("Copyright © Morvell Software"), "lblInfoTitel2",
+                             m.Rechteck(1440, 1005, 3900, 255));
+
+    auto linie = [&](double oben) {
+        auto* lin = new QFrame(picInfo);
+        lin->setObjectName(QStringLiteral("linTrennlinie"));
+        lin->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        lin->setGeometry(m.Rechteck(240, oben, 5160, 30));
+    };
+    linie(1380);
+    for (int i = 0; i < 5; ++i) {
+        lblCR_[i] = label({}, "lblCR", m.Rechteck(240, 1500 + 270 * i, 5160, 255));
+    }
+    for (int i : {NetzZeile, PostZeile}) {
+        // The links look like links and answer clicks.
+        lblCR_[i]->setCursor(Qt::PointingHandCursor);
+        lblCR_[i]->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline"));
+        lblCR_[i]->installEventFilter(this);
+    }
+    linie(2880);
+    label(QStringLiteral("Dieses Produkt ist"), "lblRegTxt", m.Rechteck(240, 3000, 1800, 255));
+    QLabel* lblReg = label(QStringLiteral("FREEWARE"), "lblReg", m.Rechteck(2040, 2970, 2400, 300));
+    QFont frei = font();
+    frei.setBold(true);
+    frei.setPointSize(11);
+    lblReg->setFont(frei);
+    lblReg->setStyleSheet(QStringLiteral("color: #c00000"));
+
+    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(m.Rechteck(2400, 3795, 1200, 420));
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmCopyright::cmdOK_Click);
+}
+
+void frmCopyright::Form_Load() {
+    // 1. The background tile.
+    bild_ = QImage(size(), QImage::Format_RGB32);
+    Kacheln(bild_, haupt_.Massstab(), haupt_.Bilder().HG);
+    // 2. The title and its shadow.
+    lblInfoTitel_[0]->setText(QStringLiteral("Steinfall"));
+    lblInfoTitel_[3]->setText(lblInfoTitel_[0]->text());
+    // 3. The contact lines.
+    for (int i = 0; i < 5; ++i) {
+        lblCR_[i]->setText(QString::fromUtf8(Kontakt[i]));
+    }
+}
+
+bool frmCopyright::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::MouseButtonRelease) {
+        auto* maus = static_cast<QMouseEvent*>(ereignis);
+        for (int i = 0; i < 5; ++i) {
+            if (objekt == lblCR_[i] && maus->button() == Qt::LeftButton &&
+                lblCR_[i]->rect().contains(maus->position().toPoint())) {
+                lblCR_Click(i);
+            }
+        }
+    }
+    return false;
+}
+
+void frmCopyright::lblCR_Click(int index) {
+    const QString ziel = Verweis(index, lblCR_[index]->text());
+    if (ziel.isEmpty()) {
+        return;
+    }
+    // Arrow and hourglass while the system starts the browser or the mail program;
+    // whether it managed is not looked at.
+    setCursor(Qt::BusyCursor);
+    lblCR_[index]->setCursor(Qt::BusyCursor);
+    QDesktopServices::openUrl(QUrl(ziel));
+    lblCR_[index]->setCursor(Qt::PointingHandCursor);
+    unsetCursor();
+}
+
+void frmCopyright::cmdOK_Click() {
+    haupt_.PlaySound("KLICK.WAV");
+    haupt_.setEnabled(true);
+    haupt_.show();
+    haupt_.activateWindow();
+    hide();
+}
+
+void frmCopyright::paintEvent(QPaintEvent* /*ereignis*/) {
+    QPainter(this).drawImage(0, 0, bild_);
+}
+
+void frmCopyright::closeEvent(QCloseEvent* ereignis) {
+    // OK is the only way back: it also gives the main window back.
+    ereignis->ignore();
+}
+
+} // namespace steinfall

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace steinfall {
+
+class frmHaupt;
+
+// The target contact line `index` of the about window opens, given its
+// text: the web line (3) as it stands, the mail line (4) as a new mail with
+// the subject "Steinfall"; the other lines open nothing (empty).
+QString Verweis(int index, const QString& text);
+
+// The about window: title, maker, contact lines with the web and mail
+// links, the freeware note and OK. Made once, then only hidden and shown.
+class frmCopyright : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmCopyright(frmHaupt& haupt);
+
+    QLabel& CR(int index) const { return *lblCR_[index]; }
+    QPushButton& OK() const { return *cmdOK_; }
+
+    void lblCR_Click(int index);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void ControlsAnlegen();
+    void Form_Load();
+    void cmdOK_Click();
+
+    frmHaupt& haupt_;
+    QImage bild_; // the window's background
+    std::array<QLabel*, 4> lblInfoTitel_{};
+    std::array<QLabel*, 5> lblCR_{};
+    QPushButton* cmdOK_ = nullptr;
+};
+
+} // namespace steinfall
