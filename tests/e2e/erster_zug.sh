@@ -7,24 +7,7 @@ set -euo pipefail
 
 spiel=$(realpath "$1")
 bilder=$(cd "$(dirname "$0")/../../assets" && pwd)
-arbeit=$(mktemp -d)
-xvfb_pid=""
-spiel_pid=""
-aufraeumen() {
-    [ -n "$spiel_pid" ] && kill "$spiel_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$arbeit"
-}
-trap aufraeumen EXIT
-trap "exit 1" INT TERM
-
-# Xvfb picks a free display itself and names it once it is ready.
-mkfifo "$arbeit/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$arbeit/display" 2>"$arbeit/xvfb.log" &
-xvfb_pid=$!
-read -r -t 30 nummer <"$arbeit/display"
-export DISPLAY=":$nummer"
+source "$(dirname "$0")/../werkzeug/xvfb.sh"
 
 "$spiel" >"$arbeit/spiel.log" 2>&1 &
 spiel_pid=$!
