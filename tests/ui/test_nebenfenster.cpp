@@ -17,17 +17,11 @@ namespace {
 
 using namespace test;
 
-void Oeffnen(Testfenster& f, const char* knopf, QWidget* (*fenster)(Testfenster&)) {
+template <typename Fenster>
+void Oeffnen(Testfenster& f, const char* knopf, Fenster* (frmHaupt::*fenster)() const) {
     QTest::mouseClick(f.Control<Bildflaeche>(knopf), Qt::LeftButton);
-    ASSERT_NE(fenster(f), nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(fenster(f)));
-}
-
-QWidget* Anleitung(Testfenster& f) {
-    return f.Anleitung();
-}
-QWidget* Copyright(Testfenster& f) {
-    return f.Copyright();
+    ASSERT_NE((f.*fenster)(), nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive((f.*fenster)()));
 }
 
 TEST(frmAnleitung, TextWieEntworfen) {
@@ -68,7 +62,7 @@ TEST(frmAnleitung, TextWieEntworfen) {
 TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
     Testfenster f;
     const QImage vorher = f.grab().toImage();
-    Oeffnen(f, "picButtonAnleitung", Anleitung);
+    Oeffnen(f, "picButtonAnleitung", &frmHaupt::Anleitung);
     frmAnleitung& a = *f.Anleitung();
     EXPECT_EQ(f.grab().toImage(), vorher) << "disabled, the main window keeps its look";
     EXPECT_EQ(a.windowTitle(), "Anleitung");
@@ -101,7 +95,7 @@ TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
 
     // The main window takes clicks again; the window is only shown again.
     f.Gespielt.clear();
-    Oeffnen(f, "picButtonAnleitung", Anleitung);
+    Oeffnen(f, "picButtonAnleitung", &frmHaupt::Anleitung);
     EXPECT_EQ(f.Anleitung(), &a);
     EXPECT_FALSE(a.Text().textCursor().hasSelection());
     EXPECT_EQ(a.Text().textCursor().position(), 0);
@@ -146,7 +140,7 @@ TEST(frmCopyright, Verweise) {
 
 TEST(frmCopyright, OeffnenVerweiseUndOK) {
     Testfenster f;
-    Oeffnen(f, "picButtonCopyright", Copyright);
+    Oeffnen(f, "picButtonCopyright", &frmHaupt::Copyright);
     frmCopyright& c = *f.Copyright();
     EXPECT_EQ(c.windowTitle(), "Copyright");
     EXPECT_FALSE(f.isEnabled());
@@ -176,7 +170,7 @@ TEST(frmCopyright, OeffnenVerweiseUndOK) {
     EXPECT_TRUE(f.isEnabled());
     EXPECT_EQ(f.Gespielt.back(), "KLICK.WAV");
 
-    Oeffnen(f, "picButtonCopyright", Copyright);
+    Oeffnen(f, "picButtonCopyright", &frmHaupt::Copyright);
     EXPECT_EQ(f.Copyright(), &c);
     QTest::mouseClick(&c.OK(), Qt::LeftButton);
 }
