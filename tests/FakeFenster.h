@@ -43,8 +43,7 @@ enum class Anlass { Ereignisse, AufEreignis, Warten };
 class FakeFenster : public Fenster {
 public:
     struct Box {
-        std::string Text;
-        std::string Titel;
+        std::string Text; // the title is in the log line
         Symbol Icon;
         Knoepfe Tasten;
     };
@@ -53,7 +52,6 @@ public:
     std::vector<Box> Boxen;
     std::deque<Antwort> Antworten; // answers of the next boxes; then OK or Ja
     std::string Status;
-    bool StatusSichtbar = true;
     Zeiger AktuellerZeiger = Zeiger::Pfeil;
     int FallTakte = 3; // waits until a started fall has landed
 
@@ -67,10 +65,6 @@ public:
     // which `bedingung` holds.
     void Wenn(std::function<bool()> bedingung, std::function<void()> aktion) {
         geplant_.push_back({Anlass::Ereignisse, 0, std::move(bedingung), std::move(aktion)});
-    }
-    int Aufrufe(Anlass anlass) const {
-        const auto it = zaehler_.find(anlass);
-        return it == zaehler_.end() ? 0 : it->second;
     }
 
     // The recorded lines that start with one of the prefixes, in order.
@@ -87,15 +81,6 @@ public:
     int Anzahl(const std::string& zeile) const {
         return static_cast<int>(std::count(Protokoll.begin(), Protokoll.end(), zeile));
     }
-    // Position of the first `zeile` at or after `ab`, or -1.
-    int Stelle(const std::string& zeile, int ab = 0) const {
-        for (int i = ab; i < static_cast<int>(Protokoll.size()); ++i) {
-            if (Protokoll[i] == zeile) {
-                return i;
-            }
-        }
-        return -1;
-    }
 
     void StatusSetzen(const std::string& text) override {
         Protokoll.push_back("Status:" + text);
@@ -104,7 +89,6 @@ public:
     std::string StatusText() const override { return Status; }
     void StatusZeigen(bool sichtbar) override {
         Protokoll.push_back(sichtbar ? "Status gezeigt" : "Status verborgen");
-        StatusSichtbar = sichtbar;
     }
     void ZeigerSetzen(Zeiger zeiger) override {
         Protokoll.push_back(zeiger == Zeiger::Sanduhr ? "Zeiger:Sanduhr" : "Zeiger:Pfeil");
@@ -128,7 +112,7 @@ public:
     Antwort Meldung(const std::string& text, const std::string& titel, Symbol symbol,
                     Knoepfe knoepfe) override {
         Protokoll.push_back("Meldung:" + titel);
-        Boxen.push_back({text, titel, symbol, knoepfe});
+        Boxen.push_back({text, symbol, knoepfe});
         if (!Antworten.empty()) {
             const Antwort a = Antworten.front();
             Antworten.pop_front();
