@@ -7,11 +7,9 @@ import subprocess
 import sys
 import threading
 
-ZEILEN = {"Arbeitsfeld": 8, "WertComputer": 8, "WertSpieler": 8, "DrohungComputer": 11,
-          "DrohungSpieler": 10, "VerbotHart": 9, "VerbotWeich": 8, "Meiden": 8,
-          "MeidenLeicht": 6}
-SCHLUESSEL = ["Spalte", "Schritt", "Durchlaeufe", "ZufallVerbraucht", "Wahl", *ZEILEN]
-SCHRITTE = {"9a.1", "9a.2", "9a.3", "9a.4", "9c", "9e", "9f", "9h"}
+SCHLUESSEL = ["Spalte", "Schritt", "Durchlaeufe", "ZufallVerbraucht", "Wahl", "Arbeitsfeld",
+              "WertComputer", "WertSpieler", "DrohungComputer", "DrohungSpieler", "VerbotHart",
+              "VerbotWeich", "Meiden", "MeidenLeicht"]
 ZUFALL = [0.5, 0.3, 0.9, 0.1, 0.7, 0.2, 0.8, 0.4, 0.6, 0.05, 0.95] * 3
 
 LEER = "0" * 42
@@ -24,65 +22,39 @@ def anfrage(brett, zugzaehler, staerke, zufall=ZUFALL):
                        "Zufall": zufall}, ensure_ascii=False)
 
 
-# (request line, None for a valid answer or a piece of the expected Fehler)
+# (request line, None for a valid answer or a piece of the expected Fehler).
+# The library's test holds the other error cases; a bad line must not stop
+# the tool.
 FAELLE = [
     (anfrage(LEER, 2, 1), None),
     ("", "leere Zeile"),
     (anfrage(MITTE, 6, 3), None),
     ("kein json", "kein gültiges JSON"),
-    ("[1, 2, 3]", "JSON-Objekt"),
     (anfrage(MITTE, 8, 4), None),
-    ('{"Brett": "' + LEER + '"}', '"Zugzaehler" fehlt'),
-    (anfrage(LEER[:-1], 2, 1), "41 Zeichen"),
     (anfrage("3" + LEER[1:], 2, 1), 'Zeichen "3"'),
-    (anfrage("1" + LEER[1:], 2, 1), "leeren Feld"),
-    (anfrage("12" * 21, 42, 1), "voll"),
-    (anfrage(LEER, 5, 1), '"Zugzaehler" ist 5'),
-    (anfrage(LEER, 44, 1), '"Zugzaehler" ist 44'),
-    (anfrage(LEER, 2, 2), '"Spielstaerke" ist 2'),
+    (anfrage(LEER[:-1], 2, 1), "41 Zeichen"),
     (anfrage(LEER, 2, 1, [0.5, 1]), '"Zufall"[1] ist 1'),
-    (anfrage(LEER, 2, 1, [0.5, "a"]), '"Zufall"[1] ist keine Zahl'),
-    (anfrage(LEER, 2, 1, []), "zu wenige"),
     (anfrage(SECHS_VOLL, 38, 3), None),
 ]
 
 
+# The answer's content is pinned byte for byte by the decision signature;
+# here: one JSON line of the right kind, and a column that is free.
 def pruefe_antwort(nr, zeile, erwartet, antwort_text):
-    fehler = []
     try:
         antwort = json.loads(antwort_text)
     except json.JSONDecodeError:
         return [f"Zeile {nr}: Antwort ist kein JSON: {antwort_text!r}"]
     if erwartet is not None:
         if list(antwort) != ["Fehler"] or erwartet not in antwort["Fehler"]:
-            fehler.append(f"Zeile {nr}: erwartet Fehler mit {erwartet!r}, bekam {antwort}")
-        return fehler
+            return [f"Zeile {nr}: erwartet Fehler mit {erwartet!r}, bekam {antwort}"]
+        return []
     if list(antwort) != SCHLUESSEL:
         return [f"Zeile {nr}: Schlüssel {list(antwort)}"]
-    anfrage_ = json.loads(zeile)
-    brett = anfrage_["Brett"]
     spalte = antwort["Spalte"]
-    if not 150 <= spalte <= 156 or brett[spalte - 150] != "0":
-        fehler.append(f"Zeile {nr}: Spalte {spalte} ist nicht frei")
-    if antwort["Schritt"] not in SCHRITTE:
-        fehler.append(f"Zeile {nr}: Schritt {antwort['Schritt']}")
-    if antwort["Durchlaeufe"] != 1:
-        fehler.append(f"Zeile {nr}: Durchlaeufe {antwort['Durchlaeufe']}")
-    if not 0 <= antwort["ZufallVerbraucht"] <= len(anfrage_["Zufall"]):
-        fehler.append(f"Zeile {nr}: ZufallVerbraucht {antwort['ZufallVerbraucht']}")
-    if sorted(antwort["Wahl"]) != ["Spalte", "Wert"]:
-        fehler.append(f"Zeile {nr}: Wahl {antwort['Wahl']}")
-    for name, anzahl in ZEILEN.items():
-        feld = antwort[name]
-        if len(feld) != anzahl or any(len(r) != 7 or not all(isinstance(x, int) for x in r)
-                                      for r in feld):
-            fehler.append(f"Zeile {nr}: {name} hat nicht {anzahl} Zeilen zu 7 ganzen Zahlen")
-    # The working board: computer ('2') as 1, human ('1') as 2, floor 3.
-    umkodiert = {"0": 0, "1": 2, "2": 1}
-    arbeitsfeld = [[umkodiert[brett[r * 7 + c]] for c in range(7)] for r in range(6)]
-    if antwort["Arbeitsfeld"] != arbeitsfeld + [[3] * 7, [3] * 7]:
-        fehler.append(f"Zeile {nr}: Arbeitsfeld {antwort['Arbeitsfeld']}")
-    return fehler
+    if not 150 <= spalte <= 156 or json.loads(zeile)["Brett"][spalte - 150] != "0":
+        return [f"Zeile {nr}: Spalte {spalte} ist nicht frei"]
+    return []
 
 
 def main():
