@@ -88,14 +88,7 @@ TEST(AnalyseProtokoll, GueltigeAnfragen) {
         EXPECT_EQ(j["Arbeitsfeld"][5].dump(), "[1,2,2,1,2,1,2]");
     }
 
-    // An empty board: every array starts from nothing; only the floor is set.
-    const Json j = Beantworten(Anfragezeile(std::string(42, '0'), 2, Anfaenger, Reichlich));
-    ASSERT_FALSE(j.contains("Fehler")) << j.dump();
-    EXPECT_GE(j["Spalte"].get<int>(), 150);
-    EXPECT_LE(j["Spalte"].get<int>(), 156);
-    EXPECT_EQ(j["DrohungComputer"][0].dump(), "[0,0,0,0,0,0,0]");
-    EXPECT_EQ(j["Arbeitsfeld"][5].dump(), "[0,0,0,0,0,0,0]");
-    EXPECT_EQ(j["Arbeitsfeld"][6].dump(), "[3,3,3,3,3,3,3]");
+    // The whole answer for an empty board is pinned by the decision signature.
     // Draws may be written as integers; extra keys are ignored.
     const Json k = Beantworten(R"({"Brett": ")" + std::string(42, '0') +
                                R"(", "Zugzaehler": 2, "Spielstaerke": 1, "Notiz": "x", )"
