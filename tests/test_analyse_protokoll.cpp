@@ -131,7 +131,6 @@ TEST(AnalyseProtokoll, UngueltigeAnfragenNennenIhrProblem) {
         {Anfragezeile(leer, 2, 1, "[0.5, \"0.5\"]"), "\"Zufall\"[1] ist keine Zahl"},
         {Anfragezeile(leer, 2, 1, "[0.5, 1.0]"), "\"Zufall\"[1] ist 1.0"},
         {Anfragezeile(leer, 2, 1, "[-0.001]"), "\"Zufall\"[0] ist -0.001"},
-        {Anfragezeile(leer, 2, 1, "[]"), "zu wenige"},
         {Anfragezeile(leer, 2, 1, "[0.5]"), "zu wenige"},
     };
     for (const auto& [zeile, teil] : faelle) {
