@@ -54,4 +54,17 @@ struct Spielstand {
     Zahl16 Spielstaerke = Experte;
 };
 
+// SpaltenStatus and VolleSpalten as the full-column scan leaves them: a
+// column is full when its top cell is occupied.
+inline void SpaltenAbleiten(Spielstand& stand) {
+    stand.VolleSpalten = 0;
+    for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
+        const bool voll = stand.Brett[spalte] != Leer;
+        stand.SpaltenStatus[spalte] = voll ? SpalteVoll : SpalteOffen;
+        if (voll) {
+            ++stand.VolleSpalten;
+        }
+    }
+}
+
 } // namespace steinfall

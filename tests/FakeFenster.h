@@ -183,7 +183,7 @@ struct Testspiel {
                                                                  ".......", ".......", "......."}) {
         S.NeuesSpiel();
         S.Stand.Brett = BrettAus(bild);
-        StandAbleiten(S.Stand);
+        SpaltenAbleiten(S.Stand);
         F.Protokoll.clear();
     }
 

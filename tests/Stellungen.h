@@ -35,17 +35,6 @@ inline Spielbrett BrettAus(const std::array<std::string, 6>& bild) {
     return brett;
 }
 
-inline void StandAbleiten(Spielstand& stand) {
-    stand.VolleSpalten = 0;
-    for (int spalte = 0; spalte < 7; ++spalte) {
-        const bool voll = stand.Brett[spalte] != Leer;
-        stand.SpaltenStatus[spalte] = voll ? SpalteVoll : SpalteOffen;
-        if (voll) {
-            ++stand.VolleSpalten;
-        }
-    }
-}
-
 // An Analyse over a picture, with the computer to move. Owns its game state.
 struct Testanalyse {
     Spielstand Stand;
@@ -57,7 +46,7 @@ struct Testanalyse {
         Stand.AmZug = SteinComputer;
         Stand.Zugzaehler = zugzaehler;
         Stand.Spielstaerke = spielstaerke;
-        StandAbleiten(Stand);
+        SpaltenAbleiten(Stand);
         A.Stand = &Stand;
         FeldKopieren(A, Stand.Brett, Stand.AmZug);
     }

@@ -115,19 +115,6 @@ Spielbrett BrettLesen(const Json& anfrage) {
     return brett;
 }
 
-// Full columns as the draw test marks them: the top cell is occupied.
-void SpaltenAbleiten(Spielstand& stand) {
-    stand.VolleSpalten = 0;
-    for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
-        if (stand.Brett[spalte] != Leer) {
-            stand.SpaltenStatus[spalte] = SpalteVoll;
-            ++stand.VolleSpalten;
-        } else {
-            stand.SpaltenStatus[spalte] = SpalteOffen;
-        }
-    }
-}
-
 std::vector<double> ZufallLesen(const Json& anfrage) {
     const Json& wert = Eintrag(anfrage, "Zufall");
     if (!wert.is_array()) {

@@ -36,11 +36,7 @@ Spielstand StandAus(const std::string& brett, int staerke) {
         steine += brett[i] != '0' ? 1 : 0;
     }
     stand.Zugzaehler = steine / 2 * 2 + 2;
-    for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
-        const bool voll = stand.Brett[spalte] != Leer;
-        stand.SpaltenStatus[spalte] = voll ? SpalteVoll : SpalteOffen;
-        stand.VolleSpalten += voll ? 1 : 0;
-    }
+    SpaltenAbleiten(stand);
     return stand;
 }
 
