@@ -14,7 +14,7 @@ void ZelleWerten(Analyse& a, const Analysefeld<1, 8>& wert, Zahl16 zeile, Zahl16
         return;
     }
     a.Wahl.Wert = v;
-    a.Wahl.Spalte = spalte + 149;
+    a.Wahl.Spalte = SpaltencodeVon(spalte);
 }
 
 Zahl16 BesteSpalteWaehlen(Analyse& a) {

@@ -49,7 +49,9 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
     while (ergebnis <= 0) {
         ++e.Durchlaeufe;
 
-        // 9a: from the computer's third move of a game on.
+        // Immediate threats, the last free column and stacked threats decide at
+        // once; then the five-cell windows and the stacked-threat bonus score.
+        // From the computer's third move of a game on.
         if (stand.Zugzaehler > 5) {
             if (antwortet(s.DrohungenPruefen(a, a.CodeComputer), "9a.1") ||
                 antwortet(s.DrohungenPruefen(a, a.CodeSpieler), "9a.2") ||
@@ -62,14 +64,15 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
             s.DoppelDrohungBonus(a);
         }
 
-        // 9b: every strength, every move.
+        // Family A for both sides: every strength, every move.
         s.MusterA(a, a.CodeComputer);
         s.MusterA(a, a.CodeSpieler);
 
-        // 9c: family B from "Experte" on, then a first final choice.
-        if (stand.Spielstaerke > 1) {
+        // Family B from "Experte" on (the human's side only from "Experte"
+        // proper), then a first final choice.
+        if (stand.Spielstaerke > Anfaenger) {
             s.MusterB(a, a.CodeComputer);
-            if (stand.Spielstaerke > 2) {
+            if (stand.Spielstaerke >= Experte) {
                 s.MusterB(a, a.CodeSpieler);
                 if (antwortet(s.BesteSpalteWaehlen(a), "9c")) {
                     break;
@@ -77,28 +80,28 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
             }
         }
 
-        // 9d: the computer's first two moves.
+        // The opening's random scores: the computer's first two moves.
         if (stand.Zugzaehler <= 4) {
             s.EroeffnungZufall(a);
         }
 
-        // 9e
+        // The final choice from the score arrays.
         if (antwortet(s.BesteSpalteWaehlen(a), "9e")) {
             break;
         }
 
-        // 9f
+        // Five full columns: the endgame rules for the last two.
         if (stand.VolleSpalten == 5 && antwortet(s.ZweiSpaltenRest(a), "9f")) {
             break;
         }
 
-        // 9g: family C for the human's side at "Profi".
-        if (stand.Spielstaerke > 3) {
+        // Family C for the human's side at "Profi".
+        if (stand.Spielstaerke >= Profi) {
             s.MusterC(a, a.CodeSpieler);
         }
 
-        // 9h: the fallback's value decides through the loop condition: 0 or
-        // less runs 9a to 9h again on the arrays as they stand.
+        // The fallback choice; its value decides through the loop condition: 0
+        // or less runs the whole loop again on the arrays as they stand.
         ergebnis = s.NotfallWahl(a);
         e.Schritt = "9h";
     }

@@ -24,7 +24,7 @@ Zahl16 DoppelDrohungAbwehren(Analyse& a) {
         for (int c = 1; c <= 7; ++c) {
             if (AlleNull(a.DrohungComputer, r + 1, r + 5, c) && a.DrohungSpieler(r, c) > 0 &&
                 a.DrohungSpieler(r + 1, c) > 0 && a.Arbeitsfeld(r + 2, c) != 0) {
-                ergebnis = c + 149; // the last pair in loop order wins
+                ergebnis = SpaltencodeVon(c); // the last pair in loop order wins
             }
         }
     }

@@ -42,8 +42,8 @@ Zahl16 LetzteSpalte(Analyse& a, Zahl16 grenze) {
         return 0;
     }
     Zahl16 ergebnis = 0;
-    for (int code = 150; code <= 156; ++code) {
-        if (!IstVoll(a, code - 149)) {
+    for (int code = SpaltencodeMin; code <= SpaltencodeMax; ++code) {
+        if (!IstVoll(a, SpalteVon(code))) {
             ergebnis = code;
         }
     }
@@ -73,7 +73,7 @@ Zahl16 ZweiSpaltenRest(Analyse& a) {
         for (const int r : {3, 5}) {
             for (const int c : {1, 2}) {
                 if (FormFeuert(a, r, c)) {
-                    ergebnis = c + 3 + 149; // a later shape overwrites
+                    ergebnis = SpaltencodeVon(c + 3); // a later shape overwrites
                 }
             }
         }
@@ -82,10 +82,10 @@ Zahl16 ZweiSpaltenRest(Analyse& a) {
         return ergebnis;
     }
     if (anzahlB > anzahlA) {
-        return spalteB + 149;
+        return SpaltencodeVon(spalteB);
     }
     if (anzahlB < anzahlA) {
-        return spalteA + 149;
+        return SpaltencodeVon(spalteA);
     }
     return 0;
 }

@@ -89,7 +89,7 @@ Zahl16 NotfallWahl(Analyse& a) {
             // The column where the smallest odd count was first found.
             for (int c = 1; c <= 7; ++c) {
                 if (freizahl[c] == freizahl[8]) {
-                    return c + 149;
+                    return SpaltencodeVon(c);
                 }
             }
         }
@@ -112,7 +112,7 @@ Zahl16 NotfallWahl(Analyse& a) {
             gewaehlt = c;
         }
     }
-    return gewaehlt == 0 ? Zahl16(0) : Zahl16(gewaehlt + 149);
+    return gewaehlt == 0 ? Zahl16(0) : Zahl16(SpaltencodeVon(gewaehlt));
 }
 
 } // namespace steinfall

@@ -1,5 +1,6 @@
 #include "app/Start.h"
 
+#include "ai/Regelspieler.h"
 #include "ui/Bilder.h"
 #include "ui/frmHaupt.h"
 
@@ -55,7 +56,8 @@ std::unique_ptr<frmHaupt> Main() {
         box.exec();
         return nullptr;
     }
-    auto fenster = std::make_unique<frmHaupt>(BilderLaden(QStringLiteral(":/bilder")));
+    auto fenster = std::make_unique<frmHaupt>(BilderLaden(QStringLiteral(":/bilder")),
+                                              std::make_unique<Regelspieler>());
     fenster->show();
     return fenster;
 }

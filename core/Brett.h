@@ -30,6 +30,13 @@ inline constexpr int SteinComputer = 2;
 inline constexpr int SpaltencodeBasis = 150;
 inline constexpr int SpaltencodeMin = 150;
 inline constexpr int SpaltencodeMax = 156;
+// The analysis counts columns 1..7: such a column as its code and back.
+inline constexpr int SpaltencodeVon(int spalte) {
+    return SpaltencodeBasis - 1 + spalte;
+}
+inline constexpr int SpalteVon(int spaltencode) {
+    return spaltencode - SpaltencodeBasis + 1;
+}
 
 // Winner codes handed to the win check and on to the end-of-game messages.
 inline constexpr int SiegerSpieler = 64;

@@ -1,7 +1,5 @@
 #include "core/Spiel.h"
 
-#include "ai/Computerzug.h"
-
 #include <cmath>
 
 namespace steinfall {
@@ -23,11 +21,8 @@ constexpr int WartenComputer = 15;
 
 } // namespace
 
-Spiel::Spiel(Fenster& fenster, Zufallsquelle& zufall) : fenster_(fenster) {
-    InitSprache(Txt);
-    ki_.Stand = &Stand;
-    ki_.Zufall = &zufall;
-    ki_.Ereignisse = [this] { fenster_.EreignisseVerarbeiten(); };
+Spiel::Spiel(Fenster& fenster, Computerspieler& computer) : fenster_(fenster), computer_(computer) {
+    InitSprache(txt_);
 }
 
 void Spiel::NeuesSpiel() {
@@ -37,35 +32,34 @@ void Spiel::NeuesSpiel() {
         NeuesSpielAngefordert = true;
         return;
     }
-    if (ComputerDenkt) {
+    if (computerDenkt_) {
         NeuesSpielAngefordert = true;
         return;
     }
     NeuesSpielAngefordert = false;
-    fenster_.StatusSetzen(Txt.TxtKlicken);
+    fenster_.StatusSetzen(txt_.TxtKlicken);
     NeuStart = true;
-    Stand.Zugzaehler = 0;
+    stand_.Zugzaehler = 0;
     fenster_.BrettbildLeeren();
-    Stand.Brett.fill(Leer);
-    ki_.BodenLegen();
-    Stand.SpaltenStatus.fill(SpalteOffen);
+    stand_.Brett.fill(Leer);
+    stand_.SpaltenStatus.fill(SpalteOffen);
 
-    if (ComputerBeginnt) {
-        Stand.AmZug = SteinComputer;
+    if (computerBeginnt_) {
+        stand_.AmZug = SteinComputer;
         ComputerZug();
         // The computer's turn cleared it; the game it started is still new.
         NeuStart = true;
     } else {
-        Stand.AmZug = SteinSpieler;
+        stand_.AmZug = SteinSpieler;
         fenster_.ZeigerSetzen(Zeiger::Pfeil);
     }
 }
 
-void Spiel::picSpielfeld_MouseUp(int /*knopf*/, int /*umschalt*/, float x, float y) {
+void Spiel::picSpielfeld_MouseUp(float x, float y) {
     if (fenster_.Faellt()) {
         return;
     }
-    if (fenster_.StatusText() == Txt.TxtComputerUeberlegt) {
+    if (fenster_.StatusText() == txt_.TxtComputerUeberlegt) {
         return;
     }
     if (x < 0 || y < 0 || x > BrettbildBreite || y > BrettbildHoehe) {
@@ -85,19 +79,20 @@ void Spiel::picSpielfeld_MouseUp(int /*knopf*/, int /*umschalt*/, float x, float
     fenster_.ZeigerSetzen(Zeiger::Sanduhr);
     NeuStart = false;
 
-    const int status = Stand.SpaltenStatus[spaltencode - SpaltencodeBasis];
+    const int status = stand_.SpaltenStatus[spaltencode - SpaltencodeBasis];
     if (status == SpalteOffen) {
         SteinEinwerfen(spaltencode);
         PruefeSieg(SiegerSpieler);
         PruefeVoll();
         if (!NeuStart) {
-            Stand.AmZug = SteinComputer;
+            stand_.AmZug = SteinComputer;
             ComputerZug();
         }
     } else if (status == SpalteVoll) {
         fenster_.StatusZeigen(false);
         fenster_.PlaySound("SCHNARCH.WAV");
-        fenster_.Meldung(Txt.TxtSpalteVoll, Txt.TxtAufwachen, Symbol::Ausrufezeichen, Knoepfe::Ok);
+        fenster_.Meldung(txt_.TxtSpalteVoll, txt_.TxtAufwachen, Symbol::Ausrufezeichen,
+                         Knoepfe::Ok);
         fenster_.StatusZeigen(true);
     }
 
@@ -106,12 +101,13 @@ void Spiel::picSpielfeld_MouseUp(int /*knopf*/, int /*umschalt*/, float x, float
 }
 
 void Spiel::ComputerZug() {
-    ComputerDenkt = true;
-    fenster_.StatusSetzen(Txt.TxtComputerUeberlegt);
+    computerDenkt_ = true;
+    fenster_.StatusSetzen(txt_.TxtComputerUeberlegt);
     NeuStart = false;
-    Stand.Zugzaehler += 2;
+    stand_.Zugzaehler += 2;
 
-    const Zahl16 spaltencode = ComputerEntscheiden(ki_).Spalte;
+    const Zahl16 spaltencode =
+        computer_.SpalteWaehlen(stand_, [this] { fenster_.EreignisseVerarbeiten(); });
 
     ComputerPause(spaltencode);
     SteinEinwerfen(spaltencode);
@@ -121,15 +117,15 @@ void Spiel::ComputerZug() {
     }
 
     fenster_.ZeigerSetzen(Zeiger::Pfeil);
-    fenster_.StatusSetzen(Txt.TxtKlicken);
-    ComputerDenkt = false;
+    fenster_.StatusSetzen(txt_.TxtKlicken);
+    computerDenkt_ = false;
     if (NeuesSpielAngefordert) {
         NeuesSpiel();
     }
 }
 
 void Spiel::ComputerPause(Zahl16 spaltencode) {
-    if (Stand.SpaltenStatus[spaltencode - SpaltencodeBasis] != SpalteOffen) {
+    if (stand_.SpaltenStatus[spaltencode - SpaltencodeBasis] != SpalteOffen) {
         return;
     }
     for (int i = 0; i < WartenComputer && !NeuesSpielAngefordert; ++i) {
@@ -138,32 +134,35 @@ void Spiel::ComputerPause(Zahl16 spaltencode) {
 }
 
 void Spiel::ZugAbschliessen() {
-    if (Stand.AmZug == SteinComputer) {
+    if (stand_.AmZug == SteinComputer) {
         if (VierInReihe() == 1) {
             PruefeSieg(SiegerComputer);
         }
-        if (!NeuStart && Stand.AmZug == SteinComputer) {
-            Stand.AmZug = SteinSpieler;
+        if (!NeuStart && stand_.AmZug == SteinComputer) {
+            stand_.AmZug = SteinSpieler;
         }
-    } else if (Stand.AmZug == SteinSpieler) {
+    } else if (stand_.AmZug == SteinSpieler) {
         if (VierInReihe() == 1) {
             PruefeSieg(SiegerSpieler);
         }
-        if (!NeuStart && Stand.AmZug == SteinSpieler) {
-            Stand.AmZug = SteinComputer;
+        if (!NeuStart && stand_.AmZug == SteinSpieler) {
+            stand_.AmZug = SteinComputer;
         }
     }
 }
 
 void Spiel::SteinEinwerfen(Zahl16 spaltencode) {
-    const int amZug = Stand.AmZug;
+    const int amZug = stand_.AmZug;
     if (amZug != SteinSpieler && amZug != SteinComputer) {
         return;
     }
 
-    int ziel = spaltencode - 150;
-    for (int zelle = spaltencode - 143; zelle <= spaltencode - 115; zelle += 7) {
-        if (Stand.Brett[zelle] != Leer || NeuStart) {
+    // From the column's top cell down to its bottom cell: the last empty one.
+    const int oben = spaltencode - SpaltencodeBasis;
+    const int unten = oben + (AnzahlZeilen - 1) * AnzahlSpalten;
+    int ziel = oben;
+    for (int zelle = oben + AnzahlSpalten; zelle <= unten; zelle += AnzahlSpalten) {
+        if (stand_.Brett[zelle] != Leer || NeuStart) {
             break;
         }
         ziel = zelle;
@@ -178,8 +177,8 @@ void Spiel::SteinEinwerfen(Zahl16 spaltencode) {
         return;
     }
 
-    Stand.Brett[ziel] = amZug;
-    if (AnimationAn) {
+    stand_.Brett[ziel] = amZug;
+    if (animationAn_) {
         fenster_.FallStarten(ziel, amZug);
     }
 
@@ -205,7 +204,7 @@ void Spiel::SteinEinwerfen(Zahl16 spaltencode) {
 
 bool Spiel::ReiheVon(int start, int schritt) const {
     for (int k = 0; k < 4; ++k) {
-        if (Stand.Brett[start + k * schritt] != Stand.AmZug) {
+        if (stand_.Brett[start + k * schritt] != stand_.AmZug) {
             return false;
         }
     }
@@ -220,7 +219,7 @@ void Spiel::ReiheZeigen(int start, int schritt) {
         fenster_.Warten();
     }
     for (int k = 0; k < 4; ++k) {
-        fenster_.SteinSetzen(start + k * schritt, Stand.AmZug);
+        fenster_.SteinSetzen(start + k * schritt, stand_.AmZug);
     }
     Sieggefunden = true;
 }
@@ -256,14 +255,12 @@ void Spiel::PruefeSieg(Zahl16 siegercode) {
     }
 }
 
-Zahl16 Spiel::VierInReihe() {
-    FeldKopieren(ki_, Stand.Brett, Stand.AmZug);
-    const Arbeitsbrett& feld = ki_.Arbeitsfeld;
-
-    // Four cells from (zeile, spalte) in direction (dz, ds) all read 1.
+Zahl16 Spiel::VierInReihe() const {
+    // Four cells from (zeile, spalte) in direction (dz, ds) all of the side to move.
     auto reihe = [&](int zeile, int spalte, int dz, int ds) {
         for (int k = 0; k < 4; ++k) {
-            if (feld(zeile + k * dz, spalte + k * ds) != 1) {
+            const int zelle = (zeile + k * dz) * AnzahlSpalten + spalte + k * ds;
+            if (stand_.Brett[zelle] != stand_.AmZug) {
                 return false;
             }
         }
@@ -271,23 +268,23 @@ Zahl16 Spiel::VierInReihe() {
     };
 
     bool gefunden = false;
-    for (int zeile = 1; zeile <= 6 && !gefunden; ++zeile) {
-        for (int spalte = 1; spalte <= 4 && !gefunden; ++spalte) {
+    for (int zeile = 0; zeile < AnzahlZeilen && !gefunden; ++zeile) {
+        for (int spalte = 0; spalte <= 3 && !gefunden; ++spalte) {
             gefunden = reihe(zeile, spalte, 0, 1);
         }
     }
-    for (int spalte = 1; spalte <= 7 && !gefunden; ++spalte) {
-        for (int zeile = 1; zeile <= 3 && !gefunden; ++zeile) {
+    for (int spalte = 0; spalte < AnzahlSpalten && !gefunden; ++spalte) {
+        for (int zeile = 0; zeile <= 2 && !gefunden; ++zeile) {
             gefunden = reihe(zeile, spalte, 1, 0);
         }
     }
-    for (int zeile = 1; zeile <= 3 && !gefunden; ++zeile) {
-        for (int spalte = 1; spalte <= 4 && !gefunden; ++spalte) {
+    for (int zeile = 0; zeile <= 2 && !gefunden; ++zeile) {
+        for (int spalte = 0; spalte <= 3 && !gefunden; ++spalte) {
             gefunden = reihe(zeile, spalte, 1, 1);
         }
     }
-    for (int zeile = 6; zeile >= 4 && !gefunden; --zeile) {
-        for (int spalte = 1; spalte <= 4 && !gefunden; ++spalte) {
+    for (int zeile = 5; zeile >= 3 && !gefunden; --zeile) {
+        for (int spalte = 0; spalte <= 3 && !gefunden; ++spalte) {
             gefunden = reihe(zeile, spalte, -1, 1);
         }
     }
@@ -295,15 +292,15 @@ Zahl16 Spiel::VierInReihe() {
 }
 
 void Spiel::PruefeVoll() {
-    Stand.VolleSpalten = 0;
+    stand_.VolleSpalten = 0;
     for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
-        if (Stand.Brett[spalte] != Leer) {
-            Stand.SpaltenStatus[spalte] = SpalteVoll;
-            ++Stand.VolleSpalten;
+        if (stand_.Brett[spalte] != Leer) {
+            stand_.SpaltenStatus[spalte] = SpalteVoll;
+            ++stand_.VolleSpalten;
         }
         fenster_.EreignisseVerarbeiten();
     }
-    if (!Sieggefunden && Stand.VolleSpalten > 6) {
+    if (!Sieggefunden && stand_.VolleSpalten == AnzahlSpalten) {
         MeldungRemis();
     }
 }
@@ -314,31 +311,31 @@ void Spiel::SpielEndeMelden(Zahl16 siegercode, const std::string& verloren,
     fenster_.StatusZeigen(false);
     if (siegercode == SiegerComputer) {
         fenster_.PlaySound("LACHEN.WAV");
-        fenster_.Meldung(verloren, Txt.TxtNiederlage, Symbol::Ausrufezeichen, Knoepfe::Ok);
+        fenster_.Meldung(verloren, txt_.TxtNiederlage, Symbol::Ausrufezeichen, Knoepfe::Ok);
     } else {
         fenster_.PlaySound("KLATSCHN.WAV");
-        fenster_.Meldung(gewonnen, Txt.TxtSieg, Symbol::Ausrufezeichen, Knoepfe::Ok);
+        fenster_.Meldung(gewonnen, txt_.TxtSieg, Symbol::Ausrufezeichen, Knoepfe::Ok);
     }
     fenster_.StatusZeigen(true);
     NeuesSpiel();
 }
 
 void Spiel::MeldungHorizontal(Zahl16 siegercode) {
-    SpielEndeMelden(siegercode, Txt.TxtVerlorenHorizontal, Txt.TxtGewonnenHorizontal);
+    SpielEndeMelden(siegercode, txt_.TxtVerlorenHorizontal, txt_.TxtGewonnenHorizontal);
 }
 
 void Spiel::MeldungVertikal(Zahl16 siegercode) {
-    SpielEndeMelden(siegercode, Txt.TxtVerlorenVertikal, Txt.TxtGewonnenVertikal);
+    SpielEndeMelden(siegercode, txt_.TxtVerlorenVertikal, txt_.TxtGewonnenVertikal);
 }
 
 void Spiel::MeldungDiagonal(Zahl16 siegercode) {
-    SpielEndeMelden(siegercode, Txt.TxtVerlorenDiagonal, Txt.TxtGewonnenDiagonal);
+    SpielEndeMelden(siegercode, txt_.TxtVerlorenDiagonal, txt_.TxtGewonnenDiagonal);
 }
 
 void Spiel::MeldungRemis() {
     fenster_.StatusZeigen(false);
     fenster_.PlaySound("REMIS.WAV");
-    fenster_.Meldung(Txt.TxtRemis, Txt.TxtUnentschieden, Symbol::Ausrufezeichen, Knoepfe::Ok);
+    fenster_.Meldung(txt_.TxtRemis, txt_.TxtUnentschieden, Symbol::Ausrufezeichen, Knoepfe::Ok);
     fenster_.StatusZeigen(true);
     NeuesSpiel();
 }

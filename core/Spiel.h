@@ -1,10 +1,9 @@
 #pragma once
 
-#include "ai/Analyse.h"
 #include "core/Brett.h"
+#include "core/Computerspieler.h"
 #include "core/Fenster.h"
 #include "core/Texte.h"
-#include "core/Zufall.h"
 
 namespace steinfall {
 
@@ -16,35 +15,39 @@ inline constexpr float BrettbildHoehe = 5175.0f;
 // moves, the computer's turn and the end of a game. Everything it shows goes
 // through the Fenster; it never paints or waits by itself.
 //
-//     Spiel spiel(fenster, zufall);
+//     Spiel spiel(fenster, computer);
 //     spiel.NeuesSpiel();                           // human to move
-//     spiel.picSpielfeld_MouseUp(1, 0, 3300, 100);  // drop into column 4
+//     spiel.picSpielfeld_MouseUp(3300, 100);        // drop into column 4
 //     // ... the computer has answered; the human is to move again
 class Spiel {
 public:
-    Spiel(Fenster& fenster, Zufallsquelle& zufall);
+    Spiel(Fenster& fenster, Computerspieler& computer);
 
     Spiel(const Spiel&) = delete;
     Spiel& operator=(const Spiel&) = delete;
 
-    // Game state shared with the computer player.
-    Spielstand Stand;
-    Texte Txt;
-
-    // Flags of the game flow (the falling flag belongs to the window).
-    bool Sieggefunden = false;
-    bool NeuStart = false;
-    bool Klickbelegt = false;
-    bool NeuesSpielAngefordert = false;
-    bool ComputerDenkt = false;
-
-    // Options.
-    bool AnimationAn = true;
-    bool ComputerBeginnt = false; // "Computer" selected under "Wer beginnt ?"
-
+    // Starts a new game, or asks for one while a stone falls or the
+    // computer thinks: it starts as soon as that is over.
     void NeuesSpiel();
-    // The human's move: any button, x and y in twips relative to the board.
-    void picSpielfeld_MouseUp(int knopf, int umschalt, float x, float y);
+    // The human's move: a release of any mouse button at x, y (twips,
+    // relative to the board picture).
+    void picSpielfeld_MouseUp(float x, float y);
+
+    // Options; each new game and each move reads them.
+    Zahl16 Spielstaerke() const { return stand_.Spielstaerke; }
+    void SpielstaerkeSetzen(Zahl16 staerke) { stand_.Spielstaerke = staerke; }
+    bool ComputerBeginnt() const { return computerBeginnt_; }
+    void ComputerBeginntSetzen(bool computer) { computerBeginnt_ = computer; }
+    bool AnimationAn() const { return animationAn_; }
+    void AnimationSetzen(bool an) { animationAn_ = an; }
+
+    bool ComputerDenkt() const { return computerDenkt_; }
+    const Spielstand& Stand() const { return stand_; }
+    const Texte& Txt() const { return txt_; }
+
+private:
+    // Tests drive single steps and set the flags of re-entrant paths.
+    friend struct SpielInnen;
 
     void ComputerZug();
     void ComputerPause(Zahl16 spaltencode);
@@ -52,7 +55,7 @@ public:
 
     void SteinEinwerfen(Zahl16 spaltencode);
     void PruefeSieg(Zahl16 siegercode);
-    Zahl16 VierInReihe();
+    Zahl16 VierInReihe() const;
     void PruefeVoll();
 
     void MeldungHorizontal(Zahl16 siegercode);
@@ -60,10 +63,6 @@ public:
     void MeldungDiagonal(Zahl16 siegercode);
     void MeldungRemis();
 
-    // The computer player's working state (read by tests and the window).
-    const Analyse& Ki() const { return ki_; }
-
-private:
     // Four cells from `start`, `schritt` apart, all of the side to move.
     bool ReiheVon(int start, int schritt) const;
     // Tries the start cells erste, erste + abstand, ... up to letzte; shows
@@ -74,7 +73,19 @@ private:
                          const std::string& gewonnen);
 
     Fenster& fenster_;
-    Analyse ki_;
+    Computerspieler& computer_;
+    Spielstand stand_;
+    Texte txt_;
+
+    // Flags of the game flow (the falling flag belongs to the window).
+    bool Sieggefunden = false;
+    bool NeuStart = false;
+    bool Klickbelegt = false;
+    bool NeuesSpielAngefordert = false;
+    bool computerDenkt_ = false;
+
+    bool animationAn_ = true;
+    bool computerBeginnt_ = false; // "Computer" selected under "Wer beginnt ?"
 };
 
 } // namespace steinfall

@@ -8,10 +8,11 @@
 //
 //     FakeFenster f;
 //     f.Bei(Anlass::AufEreignis, 1, [&] { spiel.NeuesSpiel(); });     // 1st wait
-//     f.Wenn([&] { return spiel.ComputerDenkt; }, [&] { ... });         // once
+//     f.Wenn([&] { return spiel.ComputerDenkt(); }, [&] { ... });         // once
 //
 // Testspiel below puts a game on such a window into a given position.
 
+#include "ai/Regelspieler.h"
 #include "core/Fenster.h"
 #include "core/Spiel.h"
 #include "core/Texte.h"
@@ -24,6 +25,27 @@
 #include <map>
 #include <string>
 #include <vector>
+
+namespace steinfall {
+
+// The game flow's inside, for tests that drive single steps or set the flags
+// of re-entrant paths.
+struct SpielInnen {
+    Spiel& S;
+    Spielstand& Stand() { return S.stand_; }
+    bool& NeuStart() { return S.NeuStart; }
+    bool& Klickbelegt() { return S.Klickbelegt; }
+    bool& Sieggefunden() { return S.Sieggefunden; }
+    bool& NeuesSpielAngefordert() { return S.NeuesSpielAngefordert; }
+    void ComputerZug() { S.ComputerZug(); }
+    void ComputerPause(Zahl16 spaltencode) { S.ComputerPause(spaltencode); }
+    void SteinEinwerfen(Zahl16 spaltencode) { S.SteinEinwerfen(spaltencode); }
+    void PruefeSieg(Zahl16 siegercode) { S.PruefeSieg(siegercode); }
+    Zahl16 VierInReihe() const { return S.VierInReihe(); }
+    void PruefeVoll() { S.PruefeVoll(); }
+};
+
+} // namespace steinfall
 
 namespace steinfall::test {
 
@@ -177,21 +199,23 @@ private:
 struct Testspiel {
     FakeFenster F;
     FesterZufall Z;
-    Spiel S{F, Z};
+    Regelspieler K{Z};
+    Spiel S{F, K};
+    SpielInnen I{S};
 
     explicit Testspiel(const std::array<std::string, 6>& bild = {".......", ".......", ".......",
                                                                  ".......", ".......", "......."}) {
         S.NeuesSpiel();
-        S.Stand.Brett = BrettAus(bild);
-        SpaltenAbleiten(S.Stand);
+        I.Stand().Brett = BrettAus(bild);
+        SpaltenAbleiten(I.Stand());
         F.Protokoll.clear();
     }
 
     // X of the middle of a column (0..6), in twips.
     static float X(int spalte) { return 600.0f + 900.0f * static_cast<float>(spalte); }
-    void Klick(int spalte) { S.picSpielfeld_MouseUp(1, 0, X(spalte), 2000.0f); }
+    void Klick(int spalte) { S.picSpielfeld_MouseUp(X(spalte), 2000.0f); }
     int Steine() const {
-        return static_cast<int>(std::count_if(S.Stand.Brett.begin(), S.Stand.Brett.end(),
+        return static_cast<int>(std::count_if(S.Stand().Brett.begin(), S.Stand().Brett.end(),
                                               [](Zahl16 z) { return z != Leer; }));
     }
 };

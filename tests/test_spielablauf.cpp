@@ -14,34 +14,30 @@ const Zeilen Ablauf = {"Zeiger:", "Status", "Sound:", "Meldung:", "Stein:", "Fal
 
 TEST(Spielablauf, NeuesSpielFuerBeideSeiten) {
     Testspiel t({".......", ".......", ".......", ".......", "S......", "SC....."});
-    t.S.Stand.Zugzaehler = 8;
-    t.S.ComputerBeginnt = true;
+    t.I.Stand().Zugzaehler = 8;
+    t.S.ComputerBeginntSetzen(true);
     t.S.NeuesSpiel();
     EXPECT_EQ(t.Steine(), 1);
-    EXPECT_EQ(std::count(t.S.Stand.Brett.begin() + 35, t.S.Stand.Brett.end(), SteinComputer), 1);
-    EXPECT_EQ(t.S.Stand.Zugzaehler, 2);
-    EXPECT_EQ(t.S.Stand.AmZug, SteinSpieler);
-    EXPECT_EQ(t.F.Status, t.S.Txt.TxtKlicken);
-    EXPECT_FALSE(t.S.ComputerDenkt);
-    EXPECT_TRUE(t.S.NeuStart);
+    EXPECT_EQ(std::count(t.S.Stand().Brett.begin() + 35, t.S.Stand().Brett.end(), SteinComputer),
+              1);
+    EXPECT_EQ(t.S.Stand().Zugzaehler, 2);
+    EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
+    EXPECT_EQ(t.F.Status, t.S.Txt().TxtKlicken);
+    EXPECT_FALSE(t.S.ComputerDenkt());
+    EXPECT_TRUE(t.I.NeuStart());
 
-    // The computer's stone is on the working board now; the next game clears it.
-    t.S.ComputerBeginnt = false;
-    t.S.Stand.SpaltenStatus[3] = SpalteVoll;
+    // The next game clears the computer's stone and the full column.
+    t.S.ComputerBeginntSetzen(false);
+    t.I.Stand().SpaltenStatus[3] = SpalteVoll;
     t.F.Protokoll.clear();
     t.S.NeuesSpiel();
     EXPECT_EQ(t.F.Protokoll,
-              (Zeilen{"Status:" + t.S.Txt.TxtKlicken, "Brettbild leer", "Zeiger:Pfeil"}));
+              (Zeilen{"Status:" + t.S.Txt().TxtKlicken, "Brettbild leer", "Zeiger:Pfeil"}));
     EXPECT_EQ(t.Steine(), 0);
-    EXPECT_EQ(t.S.Stand.AmZug, SteinSpieler);
-    EXPECT_EQ(t.S.Stand.Zugzaehler, 0);
-    EXPECT_EQ(t.S.Stand.SpaltenStatus[3], SpalteOffen);
-    EXPECT_TRUE(t.S.NeuStart);
-    for (int spalte = 1; spalte <= 7; ++spalte) {
-        EXPECT_EQ(t.S.Ki().Arbeitsfeld(6, spalte), 0);
-        EXPECT_EQ(t.S.Ki().Arbeitsfeld(7, spalte), Boden);
-        EXPECT_EQ(t.S.Ki().Arbeitsfeld(8, spalte), Boden);
-    }
+    EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
+    EXPECT_EQ(t.S.Stand().Zugzaehler, 0);
+    EXPECT_EQ(t.S.Stand().SpaltenStatus[3], SpalteOffen);
+    EXPECT_TRUE(t.I.NeuStart());
 }
 
 // The human answers in the column the computer played last, else the first
@@ -49,11 +45,11 @@ TEST(Spielablauf, NeuesSpielFuerBeideSeiten) {
 TEST(Spielablauf, GanzePartieBeiderSeiten) {
     for (const bool computerBeginnt : {false, true}) {
         Testspiel t;
-        t.S.ComputerBeginnt = computerBeginnt;
+        t.S.ComputerBeginntSetzen(computerBeginnt);
         t.S.NeuesSpiel();
         int letzte = -1;
         for (int zug = 0; zug < 21 && t.F.Boxen.empty(); ++zug) {
-            const Spielbrett vorher = t.S.Stand.Brett;
+            const Spielbrett vorher = t.S.Stand().Brett;
             int spalte = 0;
             while (vorher[spalte] != Leer) {
                 ++spalte;
@@ -67,13 +63,13 @@ TEST(Spielablauf, GanzePartieBeiderSeiten) {
             }
             int neu = 0;
             for (int zelle = 0; zelle < AnzahlFelder; ++zelle) {
-                const Zahl16 stein = t.S.Stand.Brett[zelle];
+                const Zahl16 stein = t.S.Stand().Brett[zelle];
                 if (stein == vorher[zelle]) {
                     continue;
                 }
                 ++neu;
                 EXPECT_EQ(vorher[zelle], Leer);
-                EXPECT_TRUE(zelle >= 35 || t.S.Stand.Brett[zelle + 7] != Leer) << zelle;
+                EXPECT_TRUE(zelle >= 35 || t.S.Stand().Brett[zelle + 7] != Leer) << zelle;
                 if (stein == SteinSpieler) {
                     EXPECT_EQ(zelle % 7, spalte);
                 } else {
@@ -81,10 +77,10 @@ TEST(Spielablauf, GanzePartieBeiderSeiten) {
                 }
             }
             EXPECT_EQ(neu, 2) << "Zug " << zug;
-            EXPECT_EQ(t.S.Stand.AmZug, SteinSpieler);
-            EXPECT_EQ(t.F.Status, t.S.Txt.TxtKlicken);
+            EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
+            EXPECT_EQ(t.F.Status, t.S.Txt().TxtKlicken);
             EXPECT_EQ(t.F.AktuellerZeiger, Zeiger::Pfeil);
-            EXPECT_FALSE(t.S.ComputerDenkt || t.S.Klickbelegt);
+            EXPECT_FALSE(t.S.ComputerDenkt() || t.I.Klickbelegt());
         }
         ASSERT_EQ(t.F.Boxen.size(), 1u) << computerBeginnt;
         EXPECT_EQ(t.Steine(), computerBeginnt ? 1 : 0);
@@ -94,7 +90,7 @@ TEST(Spielablauf, GanzePartieBeiderSeiten) {
 TEST(Spielablauf, SiegDesSpielers) {
     Testspiel t({".......", ".......", ".......", ".......", "CC.....", "SSS...C"});
     t.Klick(3);
-    const std::string klicken = "Status:" + t.S.Txt.TxtKlicken;
+    const std::string klicken = "Status:" + t.S.Txt().TxtKlicken;
     Zeilen erwartet = {"Zeiger:Sanduhr", "Fall:38:1",  "Sound:KLACK.WAV", "Stein:38:1",
                        "Stein:35:3",     "Stein:36:3", "Stein:37:3",      "Stein:38:3"};
     erwartet.insert(erwartet.end(), 21, "Warten");
@@ -106,22 +102,22 @@ TEST(Spielablauf, SiegDesSpielers) {
     mitWarten.push_back("Warten");
     EXPECT_EQ(t.F.Auszug(mitWarten), erwartet);
     ASSERT_EQ(t.F.Boxen.size(), 1u);
-    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt.TxtGewonnenHorizontal);
+    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt().TxtGewonnenHorizontal);
     EXPECT_EQ(t.F.Boxen[0].Icon, Symbol::Ausrufezeichen);
     EXPECT_EQ(t.F.Boxen[0].Tasten, Knoepfe::Ok);
     EXPECT_EQ(t.Steine(), 0);
-    EXPECT_EQ(t.S.Stand.AmZug, SteinSpieler);
+    EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
 }
 
 // The computer's 42nd stone completes a vertical line: the loss is shown,
 // no draw; the turn ends before the new game starts.
 TEST(Spielablauf, SiegDesComputersMitDemLetztenStein) {
     Testspiel t({"SC.SCCC", "CSCSCSS", "SSCSSCS", "SSCCSCS", "SCSSCCC", "CCSCCSS"});
-    t.S.Stand.AmZug = SteinComputer;
-    t.S.Stand.Zugzaehler = 40;
-    t.S.ComputerZug();
-    const std::string klicken = "Status:" + t.S.Txt.TxtKlicken;
-    const std::string ueberlegt = "Status:" + t.S.Txt.TxtComputerUeberlegt;
+    t.I.Stand().AmZug = SteinComputer;
+    t.I.Stand().Zugzaehler = 40;
+    t.I.ComputerZug();
+    const std::string klicken = "Status:" + t.S.Txt().TxtKlicken;
+    const std::string ueberlegt = "Status:" + t.S.Txt().TxtComputerUeberlegt;
     Zeilen erwartet = {ueberlegt,   "Fall:2:2",  "Sound:KLACK.WAV", "Stein:2:2",
                        "Stein:2:3", "Stein:9:3", "Stein:16:3",      "Stein:23:3"};
     erwartet.insert(erwartet.end(),
@@ -130,21 +126,21 @@ TEST(Spielablauf, SiegDesComputersMitDemLetztenStein) {
                      "Zeiger:Pfeil", klicken, klicken, "Brettbild leer", "Zeiger:Pfeil"});
     EXPECT_EQ(t.F.Auszug(Ablauf), erwartet);
     ASSERT_EQ(t.F.Boxen.size(), 1u);
-    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt.TxtVerlorenVertikal);
+    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt().TxtVerlorenVertikal);
     EXPECT_EQ(t.Steine(), 0);
-    EXPECT_FALSE(t.S.ComputerDenkt || t.S.NeuesSpielAngefordert);
+    EXPECT_FALSE(t.S.ComputerDenkt() || t.I.NeuesSpielAngefordert());
 }
 
 TEST(Spielablauf, RemisMitDemLetztenStein) {
     Testspiel t({"C.SCCCS", "SCCSSSC", "CCCSCSC", "SSCSCCC", "SCSCSSS", "SSCCSCS"});
     t.Klick(1);
-    const std::string klicken = "Status:" + t.S.Txt.TxtKlicken;
+    const std::string klicken = "Status:" + t.S.Txt().TxtKlicken;
     EXPECT_EQ(t.F.Auszug(Ablauf), (Zeilen{"Zeiger:Sanduhr", "Fall:1:1", "Sound:KLACK.WAV",
                                           "Stein:1:1", "Status verborgen", "Sound:REMIS.WAV",
                                           "Meldung:Unentschieden", "Status gezeigt", klicken,
                                           "Brettbild leer", "Zeiger:Pfeil", "Zeiger:Pfeil"}));
     ASSERT_EQ(t.F.Boxen.size(), 1u);
-    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt.TxtRemis);
+    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt().TxtRemis);
     EXPECT_EQ(t.Steine(), 0);
 }
 
@@ -157,24 +153,24 @@ TEST(Spielablauf, KlickAufDasBrett) {
                          Fall{1049.5f, 10, 1}, Fall{1049.4f, 10, 0}, Fall{-0.5f, 10, -1},
                          Fall{6600.5f, 10, -1}, Fall{3000, -0.5f, -1}, Fall{3000, 5175.5f, -1}}) {
         Testspiel t;
-        t.S.picSpielfeld_MouseUp(2, 1, f.x, f.y);
+        t.S.picSpielfeld_MouseUp(f.x, f.y);
         if (f.spalte < 0) {
             EXPECT_TRUE(t.F.Protokoll.empty()) << f.x << "," << f.y;
         } else {
-            EXPECT_EQ(t.S.Stand.Brett[35 + f.spalte], SteinSpieler) << f.x;
+            EXPECT_EQ(t.S.Stand().Brett[35 + f.spalte], SteinSpieler) << f.x;
             EXPECT_EQ(t.Steine(), 2) << f.x;
         }
     }
 
     Testspiel voll({"..S....", "..C....", "..S....", "..C....", "..S....", "..C...."});
-    const Spielbrett vorher = voll.S.Stand.Brett;
+    const Spielbrett vorher = voll.S.Stand().Brett;
     voll.Klick(2);
     EXPECT_EQ(voll.F.Protokoll, (Zeilen{"Zeiger:Sanduhr", "Status verborgen", "Sound:SCHNARCH.WAV",
                                         "Meldung:Aufwachen !", "Status gezeigt", "Zeiger:Pfeil"}));
-    EXPECT_EQ(voll.F.Boxen.at(0).Text, voll.S.Txt.TxtSpalteVoll);
-    EXPECT_EQ(voll.S.Stand.Brett, vorher);
-    EXPECT_EQ(voll.S.Stand.AmZug, SteinSpieler);
-    EXPECT_FALSE(voll.S.Klickbelegt);
+    EXPECT_EQ(voll.F.Boxen.at(0).Text, voll.S.Txt().TxtSpalteVoll);
+    EXPECT_EQ(voll.S.Stand().Brett, vorher);
+    EXPECT_EQ(voll.S.Stand().AmZug, SteinSpieler);
+    EXPECT_FALSE(voll.I.Klickbelegt());
 }
 
 } // namespace

@@ -16,26 +16,26 @@ using Zeilen = std::vector<std::string>;
 TEST(Spielregeln, SteinLandetAufDemStapel) {
     // The callers clear NeuStart before they drop.
     Testspiel t;
-    t.S.AnimationAn = false;
-    t.S.NeuStart = false;
-    t.S.SteinEinwerfen(153);
-    EXPECT_EQ(t.S.Stand.Brett[38], SteinSpieler);
+    t.S.AnimationSetzen(false);
+    t.I.NeuStart() = false;
+    t.I.SteinEinwerfen(153);
+    EXPECT_EQ(t.S.Stand().Brett[38], SteinSpieler);
     Zeilen erwartet(6, "Ereignisse"); // five cells looked at, one pass of the wait
     erwartet.insert(erwartet.end(), {"Sound:KLACK.WAV", "Stein:38:1"});
     EXPECT_EQ(t.F.Protokoll, erwartet);
 
     Testspiel oben({".......", "...S...", "...C...", "...S...", "...C...", "...S..."});
-    oben.S.Stand.AmZug = SteinComputer;
-    oben.S.NeuStart = false;
-    oben.S.SteinEinwerfen(153);
-    EXPECT_EQ(oben.S.Stand.Brett[3], SteinComputer);
+    oben.I.Stand().AmZug = SteinComputer;
+    oben.I.NeuStart() = false;
+    oben.I.SteinEinwerfen(153);
+    EXPECT_EQ(oben.S.Stand().Brett[3], SteinComputer);
     EXPECT_EQ(oben.F.Protokoll, (Zeilen{"Fall:3:2", "AufEreignis", "AufEreignis", "AufEreignis",
                                         "Sound:KLACK.WAV", "Stein:3:2"}));
 
     Testspiel niemand;
-    niemand.S.Stand.AmZug = 0;
-    niemand.S.NeuStart = false;
-    niemand.S.SteinEinwerfen(150);
+    niemand.I.Stand().AmZug = 0;
+    niemand.I.NeuStart() = false;
+    niemand.I.SteinEinwerfen(150);
     EXPECT_EQ(niemand.Steine(), 0);
     EXPECT_TRUE(niemand.F.Protokoll.empty());
 }
@@ -48,16 +48,16 @@ struct Fund {
 
 Fund Suchen(const Bild& bild, int amZug = SteinSpieler) {
     Testspiel t(bild);
-    t.S.Stand.AmZug = amZug;
-    t.S.PruefeSieg(amZug == SteinComputer ? SiegerComputer : SiegerSpieler);
+    t.I.Stand().AmZug = amZug;
+    t.I.PruefeSieg(amZug == SteinComputer ? SiegerComputer : SiegerSpieler);
     Zeilen steine = t.F.Auszug({"Stein:"});
     steine.resize(std::min<std::size_t>(steine.size(), 4));
-    EXPECT_EQ(t.S.Sieggefunden, !t.F.Boxen.empty());
+    EXPECT_EQ(t.I.Sieggefunden(), !t.F.Boxen.empty());
     return {steine, t.F.Boxen.empty() ? "" : t.F.Boxen[0].Text, t.F.Anzahl("Ereignisse")};
 }
 
 TEST(Spielregeln, SiegsucheInIhrerReihenfolge) {
-    const Texte& txt = Testspiel().S.Txt;
+    const Texte txt = Testspiel().S.Txt();
 
     // Horizontal before vertical.
     Fund f = Suchen({".......", ".......", "SSSS...", "CCCS...", "CCCS...", "CCCS..."});
@@ -89,12 +89,11 @@ TEST(Spielregeln, SiegsucheInIhrerReihenfolge) {
     EXPECT_EQ(f.Text, txt.TxtVerlorenVertikal);
 }
 
-TEST(Spielregeln, VierInReiheAufDemArbeitsfeld) {
+TEST(Spielregeln, VierInReiheAufDemSpielbrett) {
     auto vier = [](const Bild& bild, int amZug) {
         Testspiel t(bild);
-        t.S.Stand.AmZug = amZug;
-        const int ergebnis = t.S.VierInReihe();
-        EXPECT_EQ(t.S.Ki().Arbeitsfeld(6, 1), t.S.Stand.Brett[35] == amZug ? 1 : 2);
+        t.I.Stand().AmZug = amZug;
+        const int ergebnis = t.I.VierInReihe();
         return ergebnis;
     };
     const Bild steigend = {".......", ".......", "...C...", "..C....", ".C.....", "C......"};
@@ -108,37 +107,37 @@ TEST(Spielregeln, VierInReiheAufDemArbeitsfeld) {
 
 TEST(Spielregeln, VolleSpaltenUndRemis) {
     Testspiel t({"S.....C", "C.....S", "S.....C", "C.....S", "S.....C", "C.....S"});
-    t.S.Stand.SpaltenStatus.fill(SpalteOffen);
-    t.S.PruefeVoll();
-    EXPECT_EQ(t.S.Stand.SpaltenStatus,
+    t.I.Stand().SpaltenStatus.fill(SpalteOffen);
+    t.I.PruefeVoll();
+    EXPECT_EQ(t.S.Stand().SpaltenStatus,
               (std::array<Zahl16, 7>{SpalteVoll, 1, 1, 1, 1, 1, SpalteVoll}));
-    EXPECT_EQ(t.S.Stand.VolleSpalten, 2);
+    EXPECT_EQ(t.S.Stand().VolleSpalten, 2);
     EXPECT_EQ(t.F.Protokoll, Zeilen(7, "Ereignisse"));
 
     const Bild voll = {"CSSCCCS", "SCCSSSC", "CCCSCSC", "SSCSCCC", "SCSCSSS", "SSCCSCS"};
     Testspiel mitSieg(voll);
-    mitSieg.S.Sieggefunden = true;
-    mitSieg.S.PruefeVoll();
+    mitSieg.I.Sieggefunden() = true;
+    mitSieg.I.PruefeVoll();
     EXPECT_TRUE(mitSieg.F.Boxen.empty());
 
     Testspiel remis(voll);
-    remis.S.PruefeVoll();
+    remis.I.PruefeVoll();
     EXPECT_EQ(remis.F.Anzahl("Meldung:Unentschieden"), 1);
     EXPECT_EQ(remis.Steine(), 0);
 }
 
 TEST(Spielregeln, PauseVorDemComputerstein) {
     Testspiel t;
-    t.S.ComputerPause(150);
+    t.I.ComputerPause(150);
     EXPECT_EQ(t.F.Anzahl("Warten"), 15);
 
-    t.S.Stand.SpaltenStatus[1] = SpalteVoll;
-    t.S.ComputerPause(151);
+    t.I.Stand().SpaltenStatus[1] = SpalteVoll;
+    t.I.ComputerPause(151);
     EXPECT_EQ(t.F.Anzahl("Warten"), 15);
 
     Testspiel kurz;
-    kurz.F.Bei(Anlass::Warten, 4, [&] { kurz.S.NeuesSpielAngefordert = true; });
-    kurz.S.ComputerPause(152);
+    kurz.F.Bei(Anlass::Warten, 4, [&] { kurz.I.NeuesSpielAngefordert() = true; });
+    kurz.I.ComputerPause(152);
     EXPECT_EQ(kurz.F.Anzahl("Warten"), 4);
 }
 

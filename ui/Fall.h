@@ -24,6 +24,8 @@ public:
 
     // One tick of timFall; public so that tests can step the fall.
     void timFall_Timer();
+    // The timer itself, for tests of its pace.
+    const QTimer& timFall() const { return timFall_; }
 
 signals:
     // A frame has been painted into the board picture.

@@ -9,10 +9,14 @@
 
 namespace steinfall {
 
+bool Klang::HatAusgabe() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
 void Klang::PlaySound(const std::string& datei) {
     // Without an output a sound effect never finishes and Qt complains on
     // every call: ask first.
-    if (QMediaDevices::audioOutputs().isEmpty()) {
+    if (!GeraetDa()) {
         return;
     }
     if (!TonAn) {

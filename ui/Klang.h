@@ -2,6 +2,7 @@
 
 #include <QSoundEffect>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,8 @@ namespace steinfall {
 class Klang {
 public:
     bool TonAn = true;
+    // Whether a sound output exists; tests claim one.
+    std::function<bool()> GeraetDa = HatAusgabe;
 
     // Nothing happens without a sound output or with TonAn off. A missing
     // file gives the system's beep instead.
@@ -21,6 +24,8 @@ public:
     const QSoundEffect* Laeuft() const { return laeuft_.get(); }
 
 private:
+    static bool HatAusgabe();
+
     std::unique_ptr<QSoundEffect> laeuft_;
 };
 

@@ -85,15 +85,15 @@ void frmAnleitung::Form_Load() {
     const QImage& maske = haupt_.Bilder().LogoMaske;
     const double logoBreite = picAnleitung_.width() * m.TwipsProPixelX;
     const double logoHoehe = picAnleitung_.height() * m.TwipsProPixelY;
-    // 1. The logo white outside its shape.
+    // The logo white outside its shape.
     BitBlt(picAnleitung_, m, 0, 0, logoBreite, logoHoehe, maske, 0, 0, Rasterop::SrcPaint);
-    // 2. The middle of the screen.
+    // The middle of the screen.
     const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
     move((bildschirm.width() - width()) / 2, (bildschirm.height() - height()) / 2);
-    // 3. The background tile.
+    // The background tile.
     bild_ = QImage(size(), QImage::Format_RGB32);
     Kacheln(bild_, m, haupt_.Bilder().HG);
-    // 4. The logo with a transparent surround.
+    // The logo with a transparent surround.
     BitBlt(bild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, maske, 0, 0, Rasterop::MergePaint);
     BitBlt(bild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, picAnleitung_, 0, 0,
            Rasterop::SrcAnd);

@@ -129,13 +129,13 @@ void frmCopyright::ControlsAnlegen() {
 }
 
 void frmCopyright::Form_Load() {
-    // 1. The background tile.
+    // The background tile.
     bild_ = QImage(size(), QImage::Format_RGB32);
     Kacheln(bild_, haupt_.Massstab(), haupt_.Bilder().HG);
-    // 2. The title and its shadow.
+    // The title and its shadow.
     lblInfoTitel_[0]->setText(QStringLiteral("Steinfall"));
     lblInfoTitel_[3]->setText(lblInfoTitel_[0]->text());
-    // 3. The contact lines.
+    // The contact lines.
     for (int i = 0; i < 5; ++i) {
         lblCR_[i]->setText(QString::fromUtf8(Kontakt[i]));
     }

@@ -54,11 +54,12 @@ void Unterordnen(QWidget& fenster, const QWidget& haupt) {
 
 } // namespace
 
-frmHaupt::frmHaupt(const Bildsatz& bilder, QWidget* eltern)
+frmHaupt::frmHaupt(const Bildsatz& bilder, std::unique_ptr<Computerspieler> computer,
+                   QWidget* eltern)
     : QWidget(eltern, Qt::FramelessWindowHint),
       masstab_(Masstab::VomBildschirm(*QGuiApplication::primaryScreen())), bilder_(bilder),
-      spiel_(*this, zufall_), brettbild_(bilder, masstab_), fall_(brettbild_),
-      picLogo_(bilder.Logo) {
+      computer_(std::move(computer)), spiel_(*this, *computer_), brettbild_(bilder, masstab_),
+      fall_(brettbild_), picLogo_(bilder.Logo) {
     setWindowTitle(QStringLiteral("Steinfall"));
     ControlsAnlegen();
     Form_Load();
@@ -162,12 +163,11 @@ void frmHaupt::ControlsAnlegen() {
             }
         });
     }
-    connect(
-        picSpielfeld_, &Bildflaeche::MouseUp, this, [this](int knopf, int umschalt, QPointF pixel) {
-            spiel_.picSpielfeld_MouseUp(knopf, umschalt,
-                                        static_cast<float>(pixel.x() * masstab_.TwipsProPixelX),
-                                        static_cast<float>(pixel.y() * masstab_.TwipsProPixelY));
-        });
+    // Any button drops a stone; button and shift state are not looked at.
+    connect(picSpielfeld_, &Bildflaeche::MouseUp, this, [this](int, int, QPointF pixel) {
+        spiel_.picSpielfeld_MouseUp(static_cast<float>(pixel.x() * masstab_.TwipsProPixelX),
+                                    static_cast<float>(pixel.y() * masstab_.TwipsProPixelY));
+    });
     connect(&fall_, &Fall::Gemalt, picSpielfeld_, qOverload<>(&QWidget::update));
 }
 
@@ -176,34 +176,31 @@ void frmHaupt::Form_Load() {
     const double logoBreite = picLogo_.width() * m.TwipsProPixelX;
     const double logoHoehe = picLogo_.height() * m.TwipsProPixelY;
 
-    // 1. The logo white outside its shape.
+    // The logo white outside its shape.
     BitBlt(picLogo_, m, 0, 0, logoBreite, logoHoehe, bilder_.LogoMaske, 0, 0, Rasterop::SrcPaint);
-    // 2. The stones white outside their discs.
+    // The stones white outside their discs.
     brettbild_.SteineMaskieren();
-    // 3., 4. The whole screen, the game area in its middle. Without a window
+    // The whole screen, the game area in its middle. Without a window
     // manager nobody else would size the window.
     const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
     setGeometry(bildschirm);
     picContainer_->move(m.PixelX((bildschirm.width() * m.TwipsProPixelX - ContainerBreite) / 2),
                         m.PixelY((bildschirm.height() * m.TwipsProPixelY - ContainerHoehe) / 2));
-    // 5., 6. The background tiles.
+    // The background tiles.
     Kacheln(picContainerBild_, m, bilder_.HG);
     Kacheln(picOptionenBild_, m, bilder_.HG2);
-    // 7. The logo on the game area with a transparent surround.
+    // The logo on the game area with a transparent surround.
     BitBlt(picContainerBild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, bilder_.LogoMaske, 0,
            0, Rasterop::MergePaint);
     BitBlt(picContainerBild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, picLogo_, 0, 0,
            Rasterop::SrcAnd);
-    // 8. The texts were filled when the game flow was made.
-    // 9. Flags (the fall is not running).
+    // The texts were filled when the game flow was made.
+    // No button is held down; the game flow starts with its flags cleared.
     KnopfGedrueckt = false;
-    spiel_.NeuesSpielAngefordert = false;
-    spiel_.ComputerDenkt = false;
-    // 10. Defaults.
-    spiel_.Stand.Spielstaerke = Experte;
+    // The defaults: "Experte", sound and animation on, then the first game.
+    spiel_.SpielstaerkeSetzen(Experte);
     klang_.TonAn = true;
-    spiel_.AnimationAn = true;
-    // 11.
+    spiel_.AnimationSetzen(true);
     spiel_.NeuesSpiel();
 }
 
@@ -231,7 +228,7 @@ void frmHaupt::Form_KeyPress(int keyAscii) {
     if (keyAscii == 's' || keyAscii == 'S') {
         klang_.TonAn = !klang_.TonAn;
     } else if (keyAscii == 'A' || keyAscii == 'a') {
-        spiel_.AnimationAn = !spiel_.AnimationAn;
+        spiel_.AnimationSetzen(!spiel_.AnimationAn());
     }
 }
 
@@ -239,16 +236,16 @@ void frmHaupt::optStaerke_Click(int /*index*/) {
     PlaySound("WAHL.WAV");
     for (int i : {Anfaenger, Experte, Profi}) {
         if (optStaerke_[i]->isChecked()) {
-            spiel_.Stand.Spielstaerke = i;
+            spiel_.SpielstaerkeSetzen(static_cast<Zahl16>(i));
         }
     }
 }
 
 void frmHaupt::optAnfangSp_Click(int /*index*/) {
     PlaySound("WAHL.WAV");
-    spiel_.ComputerBeginnt = optAnfangSp_[2]->isChecked();
-    if (Meldung(spiel_.Txt.TxtNeuesSpiel, spiel_.Txt.TxtFrage, Symbol::Frage, Knoepfe::JaNein) ==
-        Antwort::Ja) {
+    spiel_.ComputerBeginntSetzen(optAnfangSp_[2]->isChecked());
+    if (Meldung(spiel_.Txt().TxtNeuesSpiel, spiel_.Txt().TxtFrage, Symbol::Frage,
+                Knoepfe::JaNein) == Antwort::Ja) {
         spiel_.NeuesSpiel();
     }
 }
@@ -278,7 +275,7 @@ void frmHaupt::CopyrightOeffnen() {
 }
 
 void frmHaupt::SpielBeenden() {
-    if (Meldung(spiel_.Txt.TxtBeenden, spiel_.Txt.TxtBeendenTitel, Symbol::Frage,
+    if (Meldung(spiel_.Txt().TxtBeenden, spiel_.Txt().TxtBeendenTitel, Symbol::Frage,
                 Knoepfe::JaNein) != Antwort::Nein) {
         // Gone at once; a move still running only unwinds its loops.
         hide();
@@ -313,7 +310,7 @@ void frmHaupt::SteinSetzen(int position, int spieler) {
 }
 
 void frmHaupt::FallStarten(int ziel, int spieler) {
-    StatusSetzen(spiel_.Txt.TxtEinwerfen);
+    StatusSetzen(spiel_.Txt().TxtEinwerfen);
     fall_.FallStarten(ziel, spieler);
 }
 

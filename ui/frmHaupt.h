@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Computerspieler.h"
 #include "core/Fenster.h"
 #include "core/Spiel.h"
-#include "core/Zufall.h"
 #include "ui/Bilder.h"
 #include "ui/Brettbild.h"
 #include "ui/Fall.h"
@@ -31,7 +31,9 @@ class frmCopyright;
 class frmHaupt : public QWidget, public Fenster {
     Q_OBJECT
 public:
-    explicit frmHaupt(const Bildsatz& bilder, QWidget* eltern = nullptr);
+    // The window plays against `computer` and keeps it as long as it lives.
+    frmHaupt(const Bildsatz& bilder, std::unique_ptr<Computerspieler> computer,
+             QWidget* eltern = nullptr);
     ~frmHaupt() override;
 
     // A picture button is held down (shared by all picture buttons, also
@@ -80,7 +82,7 @@ private:
 
     Masstab masstab_;
     Bildsatz bilder_;
-    UhrZufall zufall_;
+    std::unique_ptr<Computerspieler> computer_;
     Spiel spiel_;
     Brettbild brettbild_;
     Fall fall_;

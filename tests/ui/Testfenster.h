@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Testbilder.h"
+#include "ai/Regelspieler.h"
 #include "ui/frmHaupt.h"
 
 #include <QAbstractButton>
@@ -21,7 +22,7 @@ namespace steinfall::test {
 // into the start of a fall.
 class Testfenster : public frmHaupt {
 public:
-    Testfenster() : frmHaupt(Testbilder()) {
+    Testfenster() : frmHaupt(Testbilder(), std::make_unique<Regelspieler>()) {
         show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
     }

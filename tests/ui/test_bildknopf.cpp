@@ -77,8 +77,8 @@ TEST(Bildknopf, BeendenFragtUndNeinLaesstDasSpiel) {
     Antworten(QMessageBox::No, [&](QMessageBox& box) {
         EXPECT_EQ(box.parent(), &f);
         EXPECT_EQ(box.icon(), QMessageBox::Question);
-        EXPECT_EQ(box.text().toStdString(), f.Spielablauf().Txt.TxtBeenden);
-        EXPECT_EQ(box.windowTitle().toStdString(), f.Spielablauf().Txt.TxtBeendenTitel);
+        EXPECT_EQ(box.text().toStdString(), f.Spielablauf().Txt().TxtBeenden);
+        EXPECT_EQ(box.windowTitle().toStdString(), f.Spielablauf().Txt().TxtBeendenTitel);
         EXPECT_NE(box.button(QMessageBox::Yes), nullptr);
     });
     QTest::mouseClick(f.Control<Bildflaeche>("picButtonExit"), Qt::LeftButton);

@@ -89,11 +89,27 @@ std::vector<int> Bildzeilen(int ziel, bool mitTimer) {
 }
 
 TEST(Fall, AlleVierzigMillisekunden450TwipsTieferUndZuletztImZiel) {
+    Brettbild brett = NeuesBrettbild(Testbilder());
+    EXPECT_EQ(Fall(brett).timFall().interval(), 40);
     // Twips 0, 450, ..., 4050 and the bottom row's 4350, in pixels.
     const std::vector<int> bisUnten{0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 290};
     EXPECT_EQ(Bildzeilen(38, false), bisUnten);
     EXPECT_EQ(Bildzeilen(3, false), (std::vector<int>{0, 15}));
     EXPECT_EQ(Bildzeilen(38, true), bisUnten);
+}
+
+// A clock that moves only while the wait sleeps, a millisecond at most.
+TEST(Warten, MindestensElfKommaEinsMillisekunden) {
+    struct Testuhr : Warteuhr {
+        Zeitpunkt T{};
+        Zeitpunkt Jetzt() override { return T; }
+        void Schlafen(Dauer dauer) override {
+            T += std::min<Dauer>(dauer, std::chrono::milliseconds(1));
+        }
+    } uhr;
+    Warten(uhr);
+    EXPECT_GE(uhr.T.time_since_epoch(), std::chrono::microseconds(11100));
+    EXPECT_LT(uhr.T.time_since_epoch(), std::chrono::microseconds(11200));
 }
 
 TEST(Fall, NurDurchDieLoecherSichtbarUndOhneSpuren) {

@@ -1,0 +1,19 @@
+#include "ai/Regelspieler.h"
+
+#include "ai/Computerzug.h"
+
+namespace steinfall {
+
+Zahl16 Regelspieler::SpalteWaehlen(const Spielstand& stand,
+                                   const std::function<void()>& ereignisse) {
+    ki_.Stand = &stand;
+    ki_.Zufall = zufall_;
+    ki_.Ereignisse = ereignisse;
+    const Zahl16 spalte = ComputerEntscheiden(ki_).Spalte;
+    // The game state lives on; the decision does not keep a hold of it.
+    ki_.Stand = nullptr;
+    ki_.Ereignisse = nullptr;
+    return spalte;
+}
+
+} // namespace steinfall
