@@ -26,69 +26,9 @@ std::string Anfragezeile(const std::string& brett, int zugzaehler, int staerke,
            R"(, "Spielstaerke": )" + std::to_string(staerke) + R"(, "Zufall": )" + zufall + "}";
 }
 
-const std::string Reichlich = "[0.5, 0.3, 0.9, 0.1, 0.7, 0.2, 0.8, 0.4, 0.6, 0.05, 0.95, 0.5, "
-                              "0.3, 0.9, 0.1, 0.7, 0.2, 0.8, 0.4, 0.6, 0.05, 0.95]";
-
-TEST(AnalyseProtokoll, AntwortZeigtJedesFeldUeberSeineZeilen) {
-    Analyse a;
-    a.DrohungComputer(0, 1) = 5;
-    a.DrohungComputer(10, 7) = 6;
-    a.DrohungSpieler(9, 2) = 7;
-    a.VerbotHart(9, 7) = 8;
-    a.MeidenLeicht(6, 1) = 9;
-    a.WertSpieler(1, 3) = -4;
-    a.Wahl = {152, 33};
-    const Json j = AntwortBauen(a, Entscheidung{152, "9e", 2}, 3);
-
-    std::vector<std::string> schluessel;
-    for (const auto& [name, wert] : j.items()) {
-        schluessel.push_back(name);
-    }
-    EXPECT_EQ(schluessel,
-              (std::vector<std::string>{"Spalte", "Schritt", "Durchlaeufe", "ZufallVerbraucht",
-                                        "Wahl", "Arbeitsfeld", "WertComputer", "WertSpieler",
-                                        "DrohungComputer", "DrohungSpieler", "VerbotHart",
-                                        "VerbotWeich", "Meiden", "MeidenLeicht"}));
-    EXPECT_EQ(j["Spalte"], 152);
-    EXPECT_EQ(j["Schritt"], "9e");
-    EXPECT_EQ(j["Durchlaeufe"], 2);
-    EXPECT_EQ(j["ZufallVerbraucht"], 3);
-    EXPECT_EQ(j["Wahl"].dump(), R"({"Spalte":152,"Wert":33})");
-    const std::vector<std::pair<const char*, std::size_t>> zeilen = {
-        {"Arbeitsfeld", 8},      {"WertComputer", 8},    {"WertSpieler", 8},
-        {"DrohungComputer", 11}, {"DrohungSpieler", 10}, {"VerbotHart", 9},
-        {"VerbotWeich", 8},      {"Meiden", 8},          {"MeidenLeicht", 6}};
-    for (const auto& [name, anzahl] : zeilen) {
-        ASSERT_EQ(j[name].size(), anzahl) << name;
-        for (const Json& reihe : j[name]) {
-            EXPECT_EQ(reihe.size(), 7u) << name;
-        }
-    }
-    EXPECT_EQ(j["DrohungComputer"][0][0], 5);
-    EXPECT_EQ(j["DrohungComputer"][10][6], 6);
-    EXPECT_EQ(j["DrohungSpieler"][9][1], 7);
-    EXPECT_EQ(j["VerbotHart"][8][6], 8);
-    EXPECT_EQ(j["MeidenLeicht"][5][0], 9);
-    EXPECT_EQ(j["WertSpieler"][0][2], -4);
-    EXPECT_EQ(j["Arbeitsfeld"][7][3], Boden);
-}
-
+// The answers' contents, keys and order are pinned byte for byte by the
+// decision signature; here the reading of requests.
 TEST(AnalyseProtokoll, GueltigeAnfragen) {
-    // Six full columns: whatever step answers, only column 3 can take the stone.
-    const std::string brett =
-        BrettText({"SC.SCSC", "CS.CSCS", "SC.SCSC", "CSSCSCS", "SCCSCSC", "CSSCSCS"});
-    for (const int staerke : {Anfaenger, Experte, Profi}) {
-        const Json j = Beantworten(Anfragezeile(brett, 38, staerke, Reichlich));
-        ASSERT_FALSE(j.contains("Fehler")) << j.dump();
-        EXPECT_EQ(j["Spalte"], 152);
-        EXPECT_EQ(j["Durchlaeufe"], 1);
-        EXPECT_LE(j["ZufallVerbraucht"].get<int>(), 22);
-        // The computer's stones ('2') become 1 in the working board.
-        EXPECT_EQ(j["Arbeitsfeld"][0].dump(), "[2,1,0,2,1,2,1]");
-        EXPECT_EQ(j["Arbeitsfeld"][5].dump(), "[1,2,2,1,2,1,2]");
-    }
-
-    // The whole answer for an empty board is pinned by the decision signature.
     // Draws may be written as integers; extra keys are ignored.
     const Json k = Beantworten(R"({"Brett": ")" + std::string(42, '0') +
                                R"(", "Zugzaehler": 2, "Spielstaerke": 1, "Notiz": "x", )"

@@ -1,0 +1,58 @@
+// The pattern families where the decision signature cannot see: any position
+// keeps them inside their arrays, and they let the window breathe once per
+// scan position. What they score is pinned by the signature.
+
+#include "ai/Schritte.h"
+#include "ai/family_b/MusterB.h"
+#include "ai/family_c/MusterC.h"
+#include "tests/Stellungen.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace steinfall {
+namespace {
+
+const std::array<std::string, 6> LeeresBild = {".......", ".......", ".......",
+                                               ".......", ".......", "......."};
+
+// Debug builds stop on any cell outside an array's rows; random positions
+// with threat cells drive the passes down many of their branches.
+TEST(Musterfamilien, ZufallsstellungenBleibenInDenFeldern) {
+    std::mt19937 zufall(1234);
+    const auto wurf = [&] { return static_cast<int>(zufall() % 6); };
+    for (int stellung = 0; stellung < 400; ++stellung) {
+        test::Testanalyse t(LeeresBild);
+        for (int z = 1; z <= 6; ++z) {
+            for (int s = 1; s <= 7; ++s) {
+                t.A.Arbeitsfeld(z, s) = std::max(wurf() - 3, 0); // two thirds empty
+                t.A.DrohungComputer(z, s) = wurf() == 0;
+                t.A.DrohungSpieler(z, s) = wurf() == 0;
+            }
+        }
+        for (const Zahl16 seite : {1, 2}) {
+            MusterA(t.A, seite);
+            MusterB(t.A, seite);
+            MusterC(t.A, seite);
+        }
+    }
+}
+
+TEST(Musterfamilien, EreignisseJeAnker) {
+    test::Testanalyse t(LeeresBild);
+    int ereignisse = 0;
+    t.A.Ereignisse = [&] { ++ereignisse; };
+    const auto zaehle = [&](auto&& familie) {
+        ereignisse = 0;
+        familie(t.A, Zahl16(2));
+        return ereignisse;
+    };
+    EXPECT_EQ(zaehle(MusterA), 288);
+    EXPECT_EQ(zaehle(MusterB), 657);
+    EXPECT_EQ(zaehle(MusterC), 9);
+}
+
+} // namespace
+} // namespace steinfall
