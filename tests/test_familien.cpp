@@ -3,6 +3,7 @@
 // scan position. What they score is pinned by the signature.
 
 #include "ai/Schritte.h"
+#include "ai/family_b/Durchgaenge.h"
 #include "ai/family_b/MusterB.h"
 #include "ai/family_c/MusterC.h"
 #include "tests/Stellungen.h"
@@ -33,6 +34,7 @@ TEST(Musterfamilien, ZufallsstellungenBleibenInDenFeldern) {
             }
         }
         for (const Zahl16 seite : {1, 2}) {
+            FuenferMuster(t.A, seite);
             MusterA(t.A, seite);
             MusterB(t.A, seite);
             MusterC(t.A, seite);
@@ -52,6 +54,19 @@ TEST(Musterfamilien, EreignisseJeAnker) {
     EXPECT_EQ(zaehle(MusterA), 288);
     EXPECT_EQ(zaehle(MusterB), 657);
     EXPECT_EQ(zaehle(MusterC), 9);
+}
+
+// B28 alone gives a second bonus, to the computer only; no position of the
+// signature reaches it.
+TEST(Musterfamilien, B28ZweiBoniFuerDenComputerEinerFuerDenMenschen) {
+    test::Testanalyse computer({".......", ".......", ".......", ".CC....", "S.CS...", "...C..."});
+    familie_b::EinfacheMuster(computer.A, 1, 28, 28);
+    EXPECT_EQ(computer.A.WertComputer(4, 1), 30);
+    EXPECT_EQ(computer.A.WertComputer(4, 4), 32);
+    test::Testanalyse mensch({".......", ".......", ".......", ".SS....", "C.SC...", "...S..."});
+    familie_b::EinfacheMuster(mensch.A, 2, 28, 28);
+    EXPECT_EQ(mensch.A.WertSpieler(4, 1), 0);
+    EXPECT_EQ(mensch.A.WertSpieler(4, 4), 30);
 }
 
 } // namespace

@@ -93,14 +93,14 @@ TEST(Spielregeln, VierInReiheAufDemSpielbrett) {
     auto vier = [](const Bild& bild, int amZug) {
         Testspiel t(bild);
         t.I.Stand().AmZug = amZug;
-        const int ergebnis = t.I.VierInReihe();
-        return ergebnis;
+        return t.I.VierInReihe();
     };
     const Bild steigend = {".......", ".......", "...C...", "..C....", ".C.....", "C......"};
     EXPECT_EQ(vier(steigend, SteinComputer), 1);
     EXPECT_EQ(vier(steigend, SteinSpieler), 0);
     EXPECT_EQ(vier({".......", "...CCCC", ".......", ".......", ".......", "S......"}, 2), 1);
     EXPECT_EQ(vier({"......C", "......C", "......C", "......C", ".......", "S......"}, 2), 1);
+    EXPECT_EQ(vier({".......", ".......", "C......", "C......", "C......", "C......"}, 2), 1);
     EXPECT_EQ(vier({"C......", ".C.....", "..C....", "...C...", ".......", "S......"}, 2), 1);
     EXPECT_EQ(vier({".......", ".......", ".......", ".......", "CCC....", "SSSS..."}, 2), 0);
 }
