@@ -181,9 +181,12 @@ void frmHaupt::Form_Load() {
     // The stones white outside their discs.
     brettbild_.SteineMaskieren();
     // The whole screen, the game area in its middle. Without a window
-    // manager nobody else would size the window.
+    // manager nobody else would size the window; with one, only the
+    // full-screen state puts it above the panels (Wayland ignores the
+    // position altogether).
     const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
     setGeometry(bildschirm);
+    setWindowState(windowState() | Qt::WindowFullScreen);
     picContainer_->move(m.PixelX((bildschirm.width() * m.TwipsProPixelX - ContainerBreite) / 2),
                         m.PixelY((bildschirm.height() * m.TwipsProPixelY - ContainerHoehe) / 2));
     // The background tiles.
