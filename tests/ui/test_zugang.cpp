@@ -55,25 +55,11 @@ TEST(Zugang, HauptfensterNenntJedesControlUndDieStellung) {
     };
     EXPECT_EQ(stellung(), "Spalte 1: leer; Spalte 2: leer; Spalte 3: leer; Spalte 4: leer; "
                           "Spalte 5: leer; Spalte 6: leer; Spalte 7: leer");
-    // Column 4 twice: the computer answers each move somewhere.
+    // Column 4: the human's stone at its bottom, the computer's answer somewhere.
     QTest::mouseClick(brett, Qt::LeftButton, {}, QPoint(220, 50));
-    QTest::mouseClick(brett, Qt::LeftButton, {}, QPoint(220, 50));
-    QString erwartet;
-    for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
-        QStringList steine;
-        for (int zeile = AnzahlZeilen - 1; zeile >= 0; --zeile) {
-            const int stein = f.Spielablauf().Stand().Brett[zeile * AnzahlSpalten + spalte];
-            if (stein != Leer) {
-                steine << (stein == SteinSpieler ? "Spieler" : "Computer");
-            }
-        }
-        erwartet += QStringLiteral("%1Spalte %2: %3")
-                        .arg(spalte ? "; " : "")
-                        .arg(spalte + 1)
-                        .arg(steine.isEmpty() ? "leer" : steine.join(", "));
-    }
-    EXPECT_EQ(stellung(), erwartet);
-    EXPECT_TRUE(stellung().contains("Spalte 4: Spieler, ")) << stellung().toStdString();
+    EXPECT_TRUE(stellung().contains("Spalte 4: Spieler")) << stellung().toStdString();
+    EXPECT_EQ(stellung().count("Spieler"), 1);
+    EXPECT_EQ(stellung().count("Computer"), 1);
 }
 
 TEST(Zugang, NebenfensterNennenTexteUndVerweise) {
