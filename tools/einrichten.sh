@@ -7,7 +7,8 @@ pakete=(
     cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-multimedia-dev libxkbcommon-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick x11-apps fonts-dejavu-core
+    xvfb xdotool imagemagick x11-apps x11-utils fonts-dejavu-core
+    weston qt6-wayland openbox pulseaudio pulseaudio-utils sox python3-numpy
 )
 
 fehlend=()

@@ -2,6 +2,7 @@
 
 #include "core/Fenster.h"
 #include "ui/Bildflaeche.h"
+#include "ui/Zugang.h"
 
 namespace steinfall {
 
@@ -31,6 +32,12 @@ Bildknopf::Bildknopf(QWidget* eltern, const std::array<QImage, 2>& bilder, const
         });
     }
     items_[1]->hide();
+}
+
+void Bildknopf::Beschriften(const QString& beschriftung) {
+    for (Bildflaeche* item : items_) {
+        RolleSetzen(*item, QAccessible::Button, beschriftung);
+    }
 }
 
 bool Bildknopf::Innerhalb(float x, float y) const {

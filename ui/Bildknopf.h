@@ -31,6 +31,9 @@ public:
 
     Bildflaeche& Item(int index) const { return *items_[index]; }
 
+    // The caption drawn on the pictures, for screen readers.
+    void Beschriften(const QString& beschriftung);
+
     // Position in twips in the button's own coordinates; the item, mouse
     // button and shift state are not looked at.
     void MouseDown(int index, int knopf, int umschalt, float x, float y);

@@ -2,6 +2,7 @@
 
 #include "ui/Bildknopf.h"
 #include "ui/Rasterop.h"
+#include "ui/Zugang.h"
 #include "ui/frmHaupt.h"
 
 #include <QCloseEvent>
@@ -77,6 +78,8 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
     picButtonZurueck_ = new Bildknopf(this, haupt.Bilder().KnopfZurueck, "picButtonZurueck",
                                       m.Rechteck(3375, 6300, 1650, 405), m, haupt.KnopfGedrueckt,
                                       haupt, [this] { Zurueckkehren(); });
+    picButtonZurueck_->Beschriften(QStringLiteral("Zurück"));
+    txtAnleitung_->setAccessibleName(QStringLiteral("Anleitung"));
     Form_Load();
 }
 

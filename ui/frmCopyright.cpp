@@ -2,6 +2,7 @@
 
 #include "ui/Bildflaeche.h"
 #include "ui/Rasterop.h"
+#include "ui/Zugang.h"
 #include "ui/frmHaupt.h"
 
 #include <QCloseEvent>
@@ -73,6 +74,7 @@ void frmCopyright::ControlsAnlegen() {
     auto* logo = new Bildflaeche(picInfo, &haupt_.Bilder().MorvellLogo);
     logo->setObjectName(QStringLiteral("MorvellLogo"));
     logo->setGeometry(m.Rechteck(240, 240, 960, 960));
+    RolleSetzen(*logo, QAccessible::Graphic, QStringLiteral("Morvell Software"));
 
     auto label = [&](const QString& text, const char* name, QRect ort) {
         auto* lbl = new QLabel(text, picInfo);
@@ -111,6 +113,7 @@ void frmCopyright::ControlsAnlegen() {
         lblCR_[i]->setCursor(Qt::PointingHandCursor);
         lblCR_[i]->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline"));
         lblCR_[i]->installEventFilter(this);
+        RolleSetzen(*lblCR_[i], QAccessible::Link);
     }
     linie(2880);
     label(QStringLiteral("Dieses Produkt ist"), "lblRegTxt", m.Rechteck(240, 3000, 1800, 255));

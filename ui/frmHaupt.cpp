@@ -4,6 +4,7 @@
 #include "ui/Bildknopf.h"
 #include "ui/Rasterop.h"
 #include "ui/Warten.h"
+#include "ui/Zugang.h"
 #include "ui/frmAnleitung.h"
 #include "ui/frmCopyright.h"
 
@@ -96,7 +97,11 @@ void frmHaupt::ControlsAnlegen() {
     picSpielfeld_ = bildflaeche(picContainer_, &brettbild_.Bild(), "picSpielfeld",
                                 m.Rechteck(2520, 1320, BrettbildBreite, BrettbildHoehe));
 
-    lblStatus_ = new QLabel(QStringLiteral("---"), picContainer_);
+    RolleSetzen(*picSpielfeld_, QAccessible::Graphic, QStringLiteral("Spielbrett"));
+    lblStatus_ = new QLabel(picContainer_);
+    // Before its first text: a text change makes Qt fix the label's role.
+    RolleSetzen(*lblStatus_, QAccessible::StatusBar);
+    lblStatus_->setText(QStringLiteral("---"));
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
     lblStatus_->setGeometry(m.Rechteck(2520, 6480, 6615, 255));
     Hintergrund(*lblStatus_, ContainerFarbe);
@@ -118,6 +123,10 @@ void frmHaupt::ControlsAnlegen() {
                   [this] { CopyrightOeffnen(); });
     picButtonExit_ = bildknopf(bilder_.KnopfBeenden, "picButtonExit",
                                m.Rechteck(8160, 6720, 1335, 405), [this] { SpielBeenden(); });
+    picButtonNeuesSpiel_->Beschriften(QStringLiteral("Neues Spiel"));
+    picButtonAnleitung_->Beschriften(QStringLiteral("Anleitung"));
+    picButtonCopyright_->Beschriften(QStringLiteral("Info"));
+    picButtonExit_->Beschriften(QStringLiteral("Beenden"));
 
     picOptionenBild_ = QImage(m.PixelX(1815), m.PixelY(3375), QImage::Format_RGB32);
     picOptionenBild_.fill(OptionenFarbe);
@@ -181,9 +190,12 @@ void frmHaupt::Form_Load() {
     // The stones white outside their discs.
     brettbild_.SteineMaskieren();
     // The whole screen, the game area in its middle. Without a window
-    // manager nobody else would size the window.
+    // manager nobody else would size the window; with one, only the
+    // full-screen state puts it above the panels (Wayland ignores the
+    // position altogether).
     const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
     setGeometry(bildschirm);
+    setWindowState(windowState() | Qt::WindowFullScreen);
     picContainer_->move(m.PixelX((bildschirm.width() * m.TwipsProPixelX - ContainerBreite) / 2),
                         m.PixelY((bildschirm.height() * m.TwipsProPixelY - ContainerHoehe) / 2));
     // The background tiles.
@@ -302,11 +314,32 @@ void frmHaupt::ZeigerSetzen(Zeiger zeiger) {
 void frmHaupt::BrettbildLeeren() {
     brettbild_.Leeren();
     picSpielfeld_->update();
+    BrettBeschreiben();
 }
 
 void frmHaupt::SteinSetzen(int position, int spieler) {
     brettbild_.SteinSetzen(position, spieler);
     picSpielfeld_->update();
+    BrettBeschreiben();
+}
+
+void frmHaupt::BrettBeschreiben() {
+    // Column by column from the bottom up, as the stones fall.
+    QStringList spalten;
+    for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
+        QStringList steine;
+        for (int zeile = AnzahlZeilen - 1; zeile >= 0; --zeile) {
+            const int stein = spiel_.Stand().Brett[zeile * AnzahlSpalten + spalte];
+            if (stein != Leer) {
+                steine << (stein == SteinSpieler ? QStringLiteral("Spieler")
+                                                 : QStringLiteral("Computer"));
+            }
+        }
+        spalten << QStringLiteral("Spalte %1: %2")
+                       .arg(spalte + 1)
+                       .arg(steine.isEmpty() ? QStringLiteral("leer") : steine.join(u", "));
+    }
+    picSpielfeld_->setAccessibleDescription(spalten.join(u"; "));
 }
 
 void frmHaupt::FallStarten(int ziel, int spieler) {

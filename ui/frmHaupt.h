@@ -79,6 +79,8 @@ private:
     void AnleitungOeffnen();
     void CopyrightOeffnen();
     void SpielBeenden();
+    // The position for screen readers, after every change of the picture.
+    void BrettBeschreiben();
 
     Masstab masstab_;
     Bildsatz bilder_;

@@ -1,0 +1,182 @@
+"""Plays a scripted session in the real game and hears which wave file
+sounds at each step, from a recording of the sound server's sink.
+
+A step is an action and what must be heard until the next one. A sound is
+found where a wave file's first 0.3 s match the recording (normalised
+correlation); every sound heard must belong to its step, in order.
+
+    python3 klang.py SPIEL KLANGORDNER ARBEITSORDNER   (DISPLAY and the sound
+    server's XDG_RUNTIME_DIR set, as klang.sh does)
+"""
+
+import glob
+import os
+import subprocess
+import sys
+import time
+import wave
+
+import numpy as np
+
+RATE = 22050
+STILL = ("s", "a", "Zug ohne Ton")  # steps that must not sound at all
+BOXEN = "^(Niederlage|Sieg|Unentschieden|Aufwachen !|Frage:|-=Beenden=-)$"
+# On a 1024 x 768 screen, the game area at (192, 144).
+STATUS = ["-crop", "441x17+360+576"]
+SPALTE = lambda c: (400 + 60 * c, 300)
+KNOEPFE = {"Neues Spiel": (268, 253), "Anleitung": (268, 289), "Info": (268, 325),
+           "Beenden": (780, 605), "Computer": (240, 424), "Zurück": (512, 587),
+           "OK": (512, 501)}
+
+
+def lesen(pfad):
+    with wave.open(pfad) as w:
+        return np.frombuffer(w.readframes(w.getnframes()), "<i2").astype(float)
+
+
+def finden(aufnahme, vorlagen, schwelle=0.8):
+    """The sounds in a recording as (sample, name), in time order."""
+    energie = np.concatenate(([0], np.cumsum(aufnahme ** 2)))
+    treffer = []
+    for name, v in vorlagen.items():
+        n = len(v)
+        if len(aufnahme) < n:
+            continue
+        laenge = 1 << (len(aufnahme) + n).bit_length()
+        korr = np.fft.irfft(np.fft.rfft(aufnahme, laenge) * np.conj(np.fft.rfft(v, laenge)), laenge)
+        norm = np.sqrt(np.maximum(energie[n:] - energie[:-n], 1e-9)) * np.linalg.norm(v)
+        g = korr[:len(aufnahme) - n + 1] / norm
+        treffer += [(g[p], p, name, n) for p in np.flatnonzero(g > schwelle)]
+    genommen = []
+    for g, p, name, n in sorted(treffer, reverse=True):
+        if all(p + n <= q or q + m <= p for _, q, _, m in genommen):
+            genommen.append((g, p, name, n))
+    return sorted((p, name) for _, p, name, _ in genommen)
+
+
+def xdotool(*argumente):
+    return subprocess.run(["xdotool", *argumente], capture_output=True, text=True).stdout.split()
+
+
+def status():
+    return subprocess.run(["import", "-window", "root", *STATUS, "rgb:-"],
+                          capture_output=True).stdout
+
+
+class Sitzung:
+    def __init__(self, spiel, klaenge, arbeit):
+        # Qt cuts the ends of sounds on PulseAudio: the beginnings tell them apart.
+        self.vorlagen = {}
+        for datei in glob.glob(os.path.join(klaenge, "*.WAV")):
+            proben = np.trim_zeros(lesen(datei), "b")
+            self.vorlagen[os.path.basename(datei)] = proben[:min(int(0.3 * RATE), len(proben) * 6 // 10)]
+        self.roh = os.path.join(arbeit, "aufnahme.raw")
+        self.aufnahme = subprocess.Popen(
+            ["parec", "--device=steinfall.monitor", "--format=s16le", f"--rate={RATE}",
+             "--channels=1", "--latency-msec=20"], stdout=open(self.roh, "wb"))
+        self.spiel = subprocess.Popen([spiel], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        xdotool("search", "--sync", "--onlyvisible", "--name", "^Steinfall$")
+        self.bereit = None
+        while self.bereit != status():  # painted and standing still
+            self.bereit = status()
+            time.sleep(0.2)
+        self.schritte = []  # (name, start sample, expected sounds)
+        self.gehoert = set()
+
+    def ende(self):
+        for p in (self.spiel, self.aufnahme):
+            p.kill()
+            p.wait()
+
+    def proben(self):
+        return np.fromfile(self.roh, "<i2").astype(float)
+
+    def schritt(self, name, aktion, erwartet, zug=False, frist=8):
+        """Runs the action, answers the boxes it opens (No to a question) and
+        waits until the expected sounds are heard, and after a move until
+        the status line is back to its first text; returns the box titles."""
+        start = len(self.proben())
+        aktion()
+        titel, bewegt, grenze = [], False, time.time() + frist
+        while time.time() < grenze:
+            time.sleep(0.1)
+            boxen = xdotool("search", "--onlyvisible", "--name", BOXEN)
+            for box in boxen:
+                titel.append(" ".join(xdotool("getwindowname", box)))
+                xdotool("windowfocus", "--sync", box)
+                xdotool("key", "Escape" if titel[-1] in ("Frage:", "-=Beenden=-") else "Return")
+            ruhig = status() == self.bereit and not boxen
+            bewegt = bewegt or not ruhig
+            if zug and not (bewegt and ruhig):
+                continue
+            if callable(erwartet) or erwartet == self.hoeren(self.proben()[start:]):
+                break
+        erwartet = erwartet(titel) if callable(erwartet) else erwartet
+        time.sleep(0.3)  # the tail of the last sound
+        self.schritte.append((name, start, erwartet))
+        return titel
+
+    def hoeren(self, stueck):
+        # Qt may cut a click short or drop it: it counts only where heard.
+        return [n for _, n in finden(stueck, self.vorlagen) if n != "KLICK.WAV"]
+
+    def pruefen(self):
+        proben, fehler = self.proben(), []
+        grenzen = [s for _, s, _ in self.schritte[1:]] + [len(proben)]
+        for (name, start, erwartet), ende in zip(self.schritte, grenzen):
+            stueck = proben[start:ende]
+            self.gehoert.update(n for _, n in finden(stueck, self.vorlagen))
+            klaenge, erwartet = self.hoeren(stueck), [n for n in erwartet if n != "KLICK.WAV"]
+            still = np.abs(stueck).max(initial=0) == 0
+            ok = klaenge == erwartet and (still or name not in STILL)
+            print(f"{'ok ' if ok else 'FEHLER'} {name}: erwartet {erwartet}, gehört {klaenge}")
+            fehler += [] if ok else [name]
+        return fehler
+
+
+def main():
+    s = Sitzung(*sys.argv[1:4])
+    # From a corner, so that a second click at the same place moves the pointer too.
+    klick = lambda ort: (lambda: xdotool("mousemove", "--sync", "1", "1", "mousemove", "--sync",
+                                         *map(str, KNOEPFE.get(ort, ort)), "click", "1"))
+    taste = lambda t: (lambda: xdotool("key", t))
+    zug = ["KLACK.WAV", "KLACK.WAV"]
+    try:
+        s.schritt("Zug mit Ton", klick(SPALTE(3)), zug, zug=True)
+        s.schritt("s", taste("s"), [])
+        s.schritt("Zug ohne Ton", klick(SPALTE(3)), [], zug=True)
+        s.schritt("s", taste("s"), [])
+        s.schritt("Zug wieder mit Ton", klick(SPALTE(4)), zug, zug=True)
+        s.schritt("Wer beginnt", klick("Computer"), ["WAHL.WAV"])
+        s.schritt("Anleitung", klick("Anleitung"), ["ANLEITUN.WAV"])
+        s.schritt("Zurück", klick("Zurück"), ["KLICK.WAV"])
+        s.schritt("Info", klick("Info"), ["TADA.WAV"])
+        s.schritt("OK", klick("OK"), ["KLICK.WAV"])
+        s.schritt("Beenden? Nein", klick("Beenden"), ["KLICK.WAV"])
+        s.schritt("Neues Spiel", klick("Neues Spiel"), ["KLICK.WAV", "KLACK.WAV"])  # the computer begins
+        s.schritt("a", taste("a"), [])
+        # The human fills the middle column (the computer wins seldom
+        # before), then the next ones, until the computer has won.
+        spalten, titel, gesehen = [3, 0, 6, 1, 5, 2, 4], [], set()
+        for _ in range(60):
+            titel = s.schritt(f"Spalte {spalten[0]}", klick(SPALTE(spalten[0])), lambda t: (
+                ["SCHNARCH.WAV"] if "Aufwachen !" in t else
+                ["KLACK.WAV", "KLATSCHN.WAV", "KLACK.WAV"] if "Sieg" in t else
+                zug + ["LACHEN.WAV", "KLACK.WAV"] if "Niederlage" in t else zug), zug=True)
+            gesehen.update(titel)
+            if "Aufwachen !" in titel:
+                spalten = spalten[1:] + spalten[:1]
+            if {"Aufwachen !", "Niederlage"} <= gesehen:
+                break
+        fehler = s.pruefen()
+    finally:
+        s.ende()
+    fehlend = {"KLACK.WAV", "WAHL.WAV", "KLICK.WAV", "ANLEITUN.WAV", "TADA.WAV", "SCHNARCH.WAV",
+               "LACHEN.WAV"} - s.gehoert
+    if fehler or fehlend:
+        sys.exit(f"falsch: {fehler}, nie gehört: {sorted(fehlend)}")
+    print("alle Klänge zu ihrer Zeit")
+
+
+if __name__ == "__main__":
+    main()
