@@ -1,5 +1,7 @@
 #include "ui/Klang.h"
 
+#include "ui/Klangpfad.h"
+
 #include <QApplication>
 #include <QAudioDevice>
 #include <QDir>
@@ -22,8 +24,7 @@ void Klang::PlaySound(const std::string& datei) {
     if (!TonAn) {
         return;
     }
-    const QString pfad =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromStdString(datei));
+    const QString pfad = KlangPfad(QString::fromStdString(datei));
     if (!QFileInfo::exists(pfad)) {
         QApplication::beep();
         return;

@@ -4,10 +4,41 @@
 
 #include "tools/analyse/Protokoll.h"
 
+#include "Kennung.h"
+
 #include <iostream>
 #include <string>
+#include <string_view>
 
-int main() {
+namespace {
+
+constexpr const char* Hilfe =
+    "Aufruf: steinfall-analyse [Optionen] < anfragen.jsonl\n"
+    "\n"
+    "Der Computerspieler von Steinfall ohne Fenster: liest je Zeile eine Anfrage\n"
+    "als JSON von der Standardeingabe und schreibt je Zeile die Antwort.\n"
+    "\n"
+    "Optionen:\n"
+    "  -h, --help     Zeigt diese Hilfe und endet.\n"
+    "  -v, --version  Zeigt die Version und endet.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "--help") {
+            std::cout << Hilfe;
+            return 0;
+        }
+        if (argument == "-v" || argument == "--version") {
+            std::cout << "steinfall-analyse " << steinfall::Version << '\n';
+            return 0;
+        }
+        std::cerr << "steinfall-analyse: unbekanntes Argument " << argument
+                  << " (siehe steinfall-analyse --help)\n";
+        return 2;
+    }
     std::ios::sync_with_stdio(false);
     std::string zeile;
     while (std::getline(std::cin, zeile)) {

@@ -8,6 +8,7 @@
 
 #include "Bilder.h"
 #include "Klaenge.h"
+#include "Symbol.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
                 throw std::runtime_error("kann nicht schreiben: " + name.toStdString());
             }
         }
+        SymboleSchreiben(ordner + "/icons");
         for (const Klang& k : klaenge) {
             WaveSchreiben(ordner + "/" + k.Datei, k.Proben);
         }

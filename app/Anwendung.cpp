@@ -1,0 +1,21 @@
+#include "app/Anwendung.h"
+
+#include "Kennung.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+
+namespace steinfall {
+
+void AnwendungBenennen() {
+    QGuiApplication::setApplicationVersion(QString::fromUtf8(Version));
+    // On Wayland this is the window's app ID, matched to the desktop entry.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(AnwendungsId));
+    QIcon symbol;
+    for (const int groesse : {32, 64, 256}) {
+        symbol.addFile(QStringLiteral(":/symbol/steinfall-%1.png").arg(groesse));
+    }
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(AnwendungsId), symbol));
+}
+
+} // namespace steinfall

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+namespace steinfall {
+
+// What the command line asks for. A new option gets its field here and its
+// entry in the table of Befehlszeile.cpp.
+struct Befehlszeile {
+    // Set when the program is done before any window: after the help, the
+    // version or an error, with the exit code.
+    std::optional<int> Ende;
+};
+
+// Reads the arguments (the program's name first), prints help, version or a
+// one-line error.
+Befehlszeile BefehlszeileLesen(const QStringList& argumente);
+
+// Help and version are answered without a display, before the window system
+// is asked for one.
+bool NurAusgabe(int argc, char** argv);
+
+} // namespace steinfall

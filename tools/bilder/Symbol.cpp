@@ -1,0 +1,178 @@
+#include "Symbol.h"
+
+#include "Bilder.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+namespace steinfall::bilder {
+
+namespace {
+
+// Everything in units of the icon's edge (0..1). The board fills the icon but
+// for a small margin that keeps its rounded outline inside the pixel grid.
+constexpr double Rand = 0.03;
+constexpr double EckRadius = 0.17;
+constexpr double KanteBreite = 0.04;
+constexpr double Loch = 0.175;
+constexpr double Fase = 0.035;
+constexpr double Stein = 0.155;
+constexpr double LochMitten[] = {0.285, 0.715};
+
+// As on the board picture: light from the upper left.
+constexpr double LichtX = -0.7071;
+constexpr double LichtY = -0.7071;
+
+struct Probe {
+    Farbe farbe;
+    bool gedeckt = false;
+};
+
+// Signed distance to the rounded outline, negative inside, with the outward normal.
+double AbstandRand(double x, double y, double& nx, double& ny) {
+    const double h = 0.5 - Rand - EckRadius;
+    const double qx = std::abs(x - 0.5) - h;
+    const double qy = std::abs(y - 0.5) - h;
+    const double sx = x < 0.5 ? -1 : 1;
+    const double sy = y < 0.5 ? -1 : 1;
+    if (qx > 0 && qy > 0) {
+        const double l = std::hypot(qx, qy);
+        nx = sx * qx / l;
+        ny = sy * qy / l;
+        return l - EckRadius;
+    }
+    nx = qx > qy ? sx : 0;
+    ny = qx > qy ? 0 : sy;
+    return std::max(qx, qy) - EckRadius;
+}
+
+// The height profile of the game's stones, in the game's pixels (radius 18):
+// a low dome with a ring groove and a rounded rim.
+double SteinHoehe(double r) {
+    const double kuppel = 1.2 * (1 - (r / 18) * (r / 18));
+    const double rille = 0.9 * std::exp(-((r - 12) / 1.2) * ((r - 12) / 1.2));
+    const double u = std::clamp(r - 13.5, 0.0, 4.5);
+    return kuppel - rille - (4.5 - std::sqrt(4.5 * 4.5 - u * u));
+}
+
+// Shaded like the game's stones: diffuse light from the upper left and a gloss.
+Farbe SteinFarbe(double dx, double dy, Farbe grund) {
+    const double massstab = 18 / Stein;
+    const double r = std::max(std::hypot(dx, dy) * massstab, 1e-6);
+    const double steigung =
+        std::clamp((SteinHoehe(r + 0.01) - SteinHoehe(r - 0.01)) / 0.02, -3.5, 3.5);
+    double nx = -steigung * dx * massstab / r;
+    double ny = -steigung * dy * massstab / r;
+    double nz = 1;
+    const double nl = std::sqrt(nx * nx + ny * ny + nz * nz);
+    nx /= nl;
+    ny /= nl;
+    nz /= nl;
+    const double lx = -0.45;
+    const double ly = -0.54;
+    const double lz = 0.71;
+    const double diffus = std::max(0.0, nx * lx + ny * ly + nz * lz);
+    const double hl = std::sqrt(lx * lx + ly * ly + (lz + 1) * (lz + 1));
+    const double glanz = std::pow(std::max(0.0, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 70);
+    const Farbe f = grund * (0.38 + 0.78 * diffus);
+    return Mischen(f, AusHex(0xFFFFFF), std::min(1.0, 0.85 * glanz));
+}
+
+std::optional<Farbe> SteinIn(int loch) {
+    switch (loch) {
+    case 1:
+        return AusHex(0xDC2A1E);
+    case 2:
+    case 3:
+        return AusHex(0xF7C51C);
+    default:
+        return std::nullopt;
+    }
+}
+
+Probe Abtasten(double x, double y) {
+    double nx = 0;
+    double ny = 0;
+    const double rand = AbstandRand(x, y, nx, ny);
+    if (rand > 0) {
+        return {};
+    }
+    const int spalte = x < 0.5 ? 0 : 1;
+    const int zeile = y < 0.5 ? 0 : 1;
+    const double dx = x - LochMitten[spalte];
+    const double dy = y - LochMitten[zeile];
+    const double d = std::hypot(dx, dy);
+    if (d < Loch) {
+        const std::optional<Farbe> stein = SteinIn(zeile * 2 + spalte);
+        if (stein && d < Stein) {
+            return {SteinFarbe(dx, dy, *stein), true};
+        }
+        // The board's inside, scaled from the icon's hole to the game's.
+        const double massstab = LochRadius / Loch;
+        return {Innenraum(dx * massstab, dy * massstab), true};
+    }
+    Farbe f = Mischen(AusHex(0x3069DA), AusHex(0x1B45A4), y);
+    if (d < Loch + Fase) {
+        const double licht = (-dx / d) * LichtX + (-dy / d) * LichtY;
+        const double tiefe = 1 - (d - Loch) / Fase;
+        f = licht > 0 ? Mischen(f, AusHex(0xC8DCFF), 0.55 * licht * (0.6 + 0.4 * tiefe))
+                      : Mischen(f, AusHex(0x081640), -0.65 * licht * (0.5 + 0.5 * tiefe));
+    }
+    if (rand > -KanteBreite) {
+        const double licht = nx * LichtX + ny * LichtY;
+        const double t = 1 + rand / KanteBreite;
+        f = licht > 0 ? Mischen(f, AusHex(0xD0E0FF), 0.5 * licht * t)
+                      : Mischen(f, AusHex(0x06123A), -0.6 * licht * t);
+    }
+    return {f, true};
+}
+
+QImage SymbolBild(int groesse) {
+    // Small icons get more samples per pixel: their edges are most of them.
+    const int proben = std::max(4, 64 / groesse + 4);
+    QImage bild(groesse, groesse, QImage::Format_ARGB32);
+    for (int py = 0; py < groesse; ++py) {
+        for (int px = 0; px < groesse; ++px) {
+            Farbe summe;
+            int treffer = 0;
+            for (int j = 0; j < proben; ++j) {
+                for (int i = 0; i < proben; ++i) {
+                    const Probe p = Abtasten((px + (i + 0.5) / proben) / groesse,
+                                             (py + (j + 0.5) / proben) / groesse);
+                    if (p.gedeckt) {
+                        summe = summe + p.farbe;
+                        ++treffer;
+                    }
+                }
+            }
+            if (treffer == 0) {
+                bild.setPixel(px, py, 0);
+                continue;
+            }
+            const QRgb farbe = AlsPixel(summe * (1.0 / treffer));
+            const int alpha = static_cast<int>(std::lround(255.0 * treffer / (proben * proben)));
+            bild.setPixel(px, py, qRgba(qRed(farbe), qGreen(farbe), qBlue(farbe), alpha));
+        }
+    }
+    return bild;
+}
+
+} // namespace
+
+void SymboleSchreiben(const QString& ordner) {
+    if (!QDir().mkpath(ordner)) {
+        throw std::runtime_error("kann Ordner nicht anlegen: " + ordner.toStdString());
+    }
+    for (const int groesse : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString datei = ordner + QStringLiteral("/steinfall-%1.png").arg(groesse);
+        if (!SymbolBild(groesse).save(datei, "PNG", 0)) {
+            throw std::runtime_error("kann nicht schreiben: " + datei.toStdString());
+        }
+    }
+}
+
+} // namespace steinfall::bilder
