@@ -36,6 +36,11 @@ void Spiel::NeuesSpiel() {
         NeuesSpielAngefordert = true;
         return;
     }
+    // A finished game ends with its line shown and its box, never inside the flash.
+    if (reiheBlinkt_) {
+        NeuesSpielAngefordert = true;
+        return;
+    }
     NeuesSpielAngefordert = false;
     fenster_.StatusSetzen(txt_.TxtKlicken);
     NeuStart = true;
@@ -60,6 +65,10 @@ void Spiel::picSpielfeld_MouseUp(float x, float y) {
         return;
     }
     if (fenster_.StatusText() == txt_.TxtComputerUeberlegt) {
+        return;
+    }
+    // Clicks are ignored while the computer thinks, also when its turn began outside a click.
+    if (computerDenkt_) {
         return;
     }
     if (x < 0 || y < 0 || x > BrettbildBreite || y > BrettbildHoehe) {
@@ -197,6 +206,10 @@ void Spiel::SteinEinwerfen(Zahl16 spaltencode) {
             return;
         }
     } while (fenster_.Faellt());
+    // A new game began while the stone fell: it lands in no game and makes no sound.
+    if (NeuStart) {
+        return;
+    }
 
     fenster_.PlaySound("KLACK.WAV");
     fenster_.SteinSetzen(ziel, amZug);
@@ -215,9 +228,11 @@ void Spiel::ReiheZeigen(int start, int schritt) {
     for (int k = 0; k < 4; ++k) {
         fenster_.SteinSetzen(start + k * schritt, SteinHervorgehoben);
     }
+    reiheBlinkt_ = true;
     for (int i = 0; i < WartenReihe; ++i) {
         fenster_.Warten();
     }
+    reiheBlinkt_ = false;
     for (int k = 0; k < 4; ++k) {
         fenster_.SteinSetzen(start + k * schritt, stand_.AmZug);
     }
@@ -292,6 +307,7 @@ Zahl16 Spiel::VierInReihe() const {
 }
 
 void Spiel::PruefeVoll() {
+    const bool neuVorher = NeuStart;
     stand_.VolleSpalten = 0;
     for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
         if (stand_.Brett[spalte] != Leer) {
@@ -300,7 +316,8 @@ void Spiel::PruefeVoll() {
         }
         fenster_.EreignisseVerarbeiten();
     }
-    if (!Sieggefunden && stand_.VolleSpalten == AnzahlSpalten) {
+    // A game replaced during the scan is not announced as drawn.
+    if (!Sieggefunden && NeuStart == neuVorher && stand_.VolleSpalten == AnzahlSpalten) {
         MeldungRemis();
     }
 }

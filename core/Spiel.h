@@ -83,6 +83,8 @@ private:
     bool Klickbelegt = false;
     bool NeuesSpielAngefordert = false;
     bool computerDenkt_ = false;
+    // The found line is shown highlighted: a new game waits for its box.
+    bool reiheBlinkt_ = false;
 
     bool animationAn_ = true;
     bool computerBeginnt_ = false; // "Computer" selected under "Wer beginnt ?"

@@ -135,6 +135,9 @@ public:
                     Knoepfe knoepfe) override {
         Protokoll.push_back("Meldung:" + titel);
         Boxen.push_back({text, symbol, knoepfe});
+        // The fall's timer runs on behind the box: the stone has landed by
+        // the time the user answers.
+        faellt_ = false;
         if (!Antworten.empty()) {
             const Antwort a = Antworten.front();
             Antworten.pop_front();
@@ -193,6 +196,17 @@ private:
     std::vector<Geplant> geplant_;
     std::map<Anlass, int> zaehler_;
 };
+
+// What the main window does when "Spieler" or "Computer" is clicked under
+// "Wer beginnt ?": the new side is taken, a new game only after its question.
+inline void AnfangWaehlen(Spiel& spiel, Fenster& fenster, bool computer) {
+    fenster.PlaySound("WAHL.WAV");
+    spiel.ComputerBeginntSetzen(computer);
+    if (fenster.Meldung(spiel.Txt().TxtNeuesSpiel, spiel.Txt().TxtFrage, Symbol::Frage,
+                        Knoepfe::JaNein) == Antwort::Ja) {
+        spiel.NeuesSpiel();
+    }
+}
 
 // A game on a fake window: started, then put into the given position with
 // the human to move, the log emptied.
