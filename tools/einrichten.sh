@@ -8,6 +8,7 @@ pakete=(
     qt6-base-dev qt6-multimedia-dev libxkbcommon-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick x11-apps fonts-dejavu-core
+    clang libclang-rt-14-dev
 )
 
 fehlend=()

@@ -23,3 +23,6 @@ cmake --build build-san -j "$jobs"
 # covers them. Qt's own start-up allocations are not ours to chase.
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
     ctest --test-dir build-san --output-on-failure -j "$jobs" -LE e2e
+
+# The analysis tool's request path under libFuzzer for a minute.
+bash tools/fuzzen.sh 60

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Monkey test of the real window: random real input under Xvfb, the holes
+# read off screenshots after every few events (tests/werkzeug/affe.py).
+#   bash tests/e2e/affe.sh build/bin/steinfall [EREIGNISSE [SAAT]]
+# The seed is printed; the same seed replays the same input (the game's own
+# timing may still differ a little).
+set -euo pipefail
+
+spiel=$(realpath "$1")
+ereignisse=${2:-2000}
+saat=${3:-$(date +%s)}
+werkzeug=$(cd "$(dirname "$0")/../werkzeug" && pwd)
+source "$werkzeug/xvfb.sh"
+AFFE_LOG="$arbeit/spiel.log" python3 "$werkzeug/affe.py" "$spiel" "$werkzeug/../../assets" \
+    "$ereignisse" "$saat" || { tail -5 "$arbeit/spiel.log"; exit 1; }
