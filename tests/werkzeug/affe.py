@@ -4,7 +4,7 @@ clicks, drags on the picture buttons, option clicks, keys and box answers.
 Every few events the game is left to settle, and the 42 holes are read off a
 screenshot: no stray colour, no floating stone, the computer never behind and
 at most one ahead. A crash, a hang (no answer for 5 s) or growing memory fail.
-    affe.py SPIEL ASSETS EREIGNISSE SAAT"""
+    affe.py SPIEL ASSETS EREIGNISSE SAAT SEKUNDEN   (0 seconds: no time limit)"""
 
 import os
 import random
@@ -68,10 +68,14 @@ class Affe:
 
     def fenster_offen(self):
         ids = xdo("search", "--onlyvisible", "--name", FENSTER).split()
-        return [(i, xdo("getwindowname", i).strip()) for i in ids]
+        offen = [(i, xdo("getwindowname", i).strip()) for i in ids]
+        # An open box blocks the side windows' buttons: boxes first.
+        return sorted(offen, key=lambda f: f[1] in ("Anleitung", "Copyright"))
 
     def antworten(self, fid, name):
-        geo = dict(z.split("=") for z in xdo("getwindowgeometry", "--shell", fid).split())
+        geo = dict(z.split("=", 1) for z in xdo("getwindowgeometry", "--shell", fid).split())
+        if "X" not in geo:
+            return None  # closed meanwhile
         x, y, w, h = (int(geo[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
         if name == "Anleitung":
             return xdo("mousemove", x + 280, y + 433, "click", 1)
@@ -88,7 +92,7 @@ class Affe:
 
     def zur_ruhe(self, grenze=30):
         """Answers every box until the status line is idle and the screen stands still."""
-        ende, vorher = time.monotonic() + grenze, None
+        ende, vorher, jetzt = time.monotonic() + grenze, None, ([], [])
         while time.monotonic() < ende:
             self.lebt()
             offen = self.fenster_offen()
@@ -101,7 +105,11 @@ class Affe:
                 return jetzt
             vorher = jetzt
             time.sleep(0.15)
-        raise Fehler(f"kommt in {grenze} s nicht zur Ruhe")
+        namen = [xdo("getwindowname", i).strip()
+                 for i in xdo("search", "--onlyvisible", "--name", ".").split()]
+        raise Fehler(f"kommt in {grenze} s nicht zur Ruhe: Fenster {namen}, Statuszeile "
+                     f"{'wie' if jetzt[1] == self.idle else 'anders als'} in Ruhe, Brett "
+                     f"{self.brett(jetzt[0])}")
 
     def lebt(self):
         if self.spiel.poll() is not None:
@@ -175,11 +183,14 @@ class Affe:
                 break
         time.sleep(z.random() * 0.05)
 
-    def laufen(self, anzahl):
+    def laufen(self, anzahl, schluss):
         loecher, self.idle = self.zur_ruhe()
         self.leer = loecher
         naechste = 0
         for nr in range(anzahl):
+            if time.monotonic() > schluss:
+                print(f"Zeit um nach {nr} Ereignissen")
+                break
             if nr == naechste:
                 self.pruefen()
                 naechste += self.zufall.randint(10, 40)
@@ -188,12 +199,12 @@ class Affe:
 
 
 def main():
-    spiel, assets, anzahl, saat = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
+    spiel, assets, anzahl, saat, sekunden = sys.argv[1:3] + [int(a) for a in sys.argv[3:6]]
     print(f"Saat {saat}, {anzahl} Ereignisse", flush=True)
     beginn = time.monotonic()
     affe = Affe(spiel, assets, saat)
     try:
-        affe.laufen(anzahl)
+        affe.laufen(anzahl, beginn + (sekunden or float("inf")))
         mb = affe.speicher
         print(f"{len(mb)} Prüfungen in {time.monotonic() - beginn:.0f} s; Speicher (MB) "
               f"erst {mb[0]}, nach einem Zehntel {mb[len(mb) // 10]}, zuletzt {mb[-1]}, "
