@@ -61,6 +61,7 @@ class Affe:
         self.fenster = xdo("search", "--sync", "--onlyvisible", "--name", "^Steinfall$").split()[0]
         self.leer = self.idle = None
         self.speicher = []
+        self.nr = 0
 
     def lesen(self):
         b = bild()
@@ -188,6 +189,7 @@ class Affe:
         self.leer = loecher
         naechste = 0
         for nr in range(anzahl):
+            self.nr = nr
             if time.monotonic() > schluss:
                 print(f"Zeit um nach {nr} Ereignissen")
                 break
@@ -206,7 +208,7 @@ def main():
     try:
         affe.laufen(anzahl, beginn + (sekunden or float("inf")))
         mb = affe.speicher
-        print(f"{len(mb)} Prüfungen in {time.monotonic() - beginn:.0f} s; Speicher (MB) "
+        print(f"{affe.nr + 1} Ereignisse, {len(mb)} Prüfungen in {time.monotonic() - beginn:.0f} s; Speicher (MB) "
               f"erst {mb[0]}, nach einem Zehntel {mb[len(mb) // 10]}, zuletzt {mb[-1]}, "
               f"höchstens {max(mb)}")
         # After the warm-up the game holds nothing per event.
@@ -215,7 +217,8 @@ def main():
         print("OK")
         return 0
     except Fehler as f:
-        print(f"FEHLER nach {time.monotonic() - beginn:.0f} s: {f}\nSaat {saat}")
+        print(f"FEHLER bei Ereignis {affe.nr} nach {time.monotonic() - beginn:.0f} s: {f}\n"
+              f"Saat {saat}")
         return 1
     finally:
         affe.spiel.kill()
