@@ -72,6 +72,12 @@ TEST(AnalyseProtokoll, UngueltigeAnfragenNennenIhrProblem) {
         {Anfragezeile(leer, 2, 1, "[0.5, 1.0]"), "\"Zufall\"[1] ist 1.0"},
         {Anfragezeile(leer, 2, 1, "[-0.001]"), "\"Zufall\"[0] ist -0.001"},
         {Anfragezeile(leer, 2, 1, "[0.5]"), "zu wenige"},
+        // Brackets inside a text do not nest; deep nesting is refused unparsed.
+        {Anfragezeile(std::string(50, '['), 2, 1, "[]"), "50 Zeichen statt 42"},
+        {R"({"Brett": )" + std::string(17, '[') + std::string(17, ']') + "}", "zu tief"},
+        // Lists are named by their kind, long values cut short.
+        {R"({"Brett": [[1, 2]]})", "ist aber eine Liste"},
+        {Anfragezeile(leer, 2, 1, "[\"" + std::string(300, 'x') + "\"]"), "\"xxxxxxx"},
     };
     for (const auto& [zeile, teil] : faelle) {
         const Json j = Beantworten(zeile);
@@ -80,6 +86,7 @@ TEST(AnalyseProtokoll, UngueltigeAnfragenNennenIhrProblem) {
         EXPECT_NE(j["Fehler"].get<std::string>().find(teil), std::string::npos)
             << zeile << " -> " << j["Fehler"];
         EXPECT_EQ(AntwortZeile(zeile).find('\n'), std::string::npos);
+        EXPECT_LT(j["Fehler"].get<std::string>().size(), 120u) << j["Fehler"];
     }
 }
 

@@ -10,6 +10,7 @@ pakete=(
     xvfb xdotool imagemagick x11-apps x11-utils fonts-dejavu-core
     weston qt6-wayland openbox pulseaudio pulseaudio-utils sox python3-numpy
     build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream
+    clang libclang-rt-14-dev
 )
 
 fehlend=()

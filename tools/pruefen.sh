@@ -2,7 +2,8 @@
 # Sets up, builds and runs every test: once in a debug build (which checks
 # every 16-bit value), once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer. The optimised programs are built as well, since
-# the compiler warns differently at -O3.
+# the compiler warns differently at -O3; the analysis tool's request path is
+# fuzzed for a minute, and the Debian package is built and tried.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,14 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTEINFALL_TESTS=OFF
 cmake --build build-rel -j "$jobs"
 
+# The analysis tool's request path under libFuzzer for a minute.
+bash tools/fuzzen.sh 60
+
+# The Debian package: built from a clean copy of HEAD, checked, installed,
+# started and purged again.
+bash tools/paketpruefung.sh
+
+# Last, so that the test summary closes the output.
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTEINFALL_TESTS=ON \
     -DSTEINFALL_SANITIZE=ON
 cmake --build build-san -j "$jobs"
@@ -23,7 +32,3 @@ cmake --build build-san -j "$jobs"
 # covers them. Qt's own start-up allocations are not ours to chase.
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
     ctest --test-dir build-san --output-on-failure -j "$jobs" -LE e2e
-
-# The Debian package: built from a clean copy of HEAD, checked, installed,
-# started and purged again.
-bash tools/paketpruefung.sh

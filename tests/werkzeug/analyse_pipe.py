@@ -28,6 +28,7 @@ def anfrage(brett, zugzaehler, staerke, zufall=ZUFALL):
 FAELLE = [
     (anfrage(LEER, 2, 1), None),
     ("", "leere Zeile"),
+    ('{"Brett": ' + "[" * 10**6 + "]" * 10**6 + "}", "zu tief verschachtelt"),
     (anfrage(MITTE, 6, 3), None),
     ("kein json", "kein gültiges JSON"),
     (anfrage(MITTE, 8, 4), None),

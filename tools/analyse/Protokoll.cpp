@@ -2,6 +2,7 @@
 
 #include "core/Zufall.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -22,13 +23,10 @@ std::string Name(std::string_view schluessel) {
     return name;
 }
 
-// A value as it is shown in a message: JSON text, with bad bytes replaced.
-std::string Zeigen(const Json& wert) {
-    return wert.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
 std::string Art(const Json& wert) {
     switch (wert.type()) {
+    case Json::value_t::object:
+        return "ein Objekt";
     case Json::value_t::array:
         return "eine Liste";
     case Json::value_t::string:
@@ -40,6 +38,56 @@ std::string Art(const Json& wert) {
     default:
         return "eine Zahl";
     }
+}
+
+// A value as it is shown in a message: a list or an object only by its kind,
+// a single value as JSON text cut to a short prefix, so that no message
+// grows with what the sender sent.
+std::string Zeigen(const Json& wert) {
+    if (wert.is_structured()) {
+        return Art(wert);
+    }
+    constexpr std::size_t Hoechstens = 40;
+    std::string text = wert.dump(-1, ' ', false, Json::error_handler_t::replace);
+    if (text.size() > Hoechstens) {
+        std::size_t ende = Hoechstens;
+        while ((static_cast<unsigned char>(text[ende]) & 0xC0) == 0x80) {
+            --ende; // never cut a character in two
+        }
+        text.resize(ende);
+        text += "...";
+    }
+    return text;
+}
+
+// The deepest nesting of lists and objects in a line, counted on the raw
+// text before anything recursive sees it; stops counting above `grenze`.
+int Verschachtelung(std::string_view zeile, int grenze) {
+    int tiefe = 0;
+    int tiefste = 0;
+    bool inText = false;
+    bool maskiert = false;
+    for (const char c : zeile) {
+        if (inText) {
+            if (maskiert) {
+                maskiert = false;
+            } else if (c == '\\') {
+                maskiert = true;
+            } else if (c == '"') {
+                inText = false;
+            }
+        } else if (c == '"') {
+            inText = true;
+        } else if (c == '[' || c == '{') {
+            tiefste = std::max(tiefste, ++tiefe);
+            if (tiefste > grenze) {
+                break;
+            }
+        } else if ((c == ']' || c == '}') && tiefe > 0) {
+            --tiefe;
+        }
+    }
+    return tiefste;
 }
 
 const Json& Eintrag(const Json& anfrage, std::string_view schluessel) {
@@ -160,6 +208,13 @@ template <int E, int L> Json Zeilen(const Analysefeld<E, L>& feld) {
 Anfrage AnfrageLesen(std::string_view zeile) {
     if (zeile.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         Fehler("leere Zeile: erwartet wird eine Anfrage als JSON-Objekt");
+    }
+    // A request needs two levels; copying or printing a value recurses once
+    // per level, so deeper lines are turned away before they are parsed.
+    constexpr int TiefeGrenze = 16;
+    if (Verschachtelung(zeile, TiefeGrenze) > TiefeGrenze) {
+        Fehler("zu tief verschachtelt: mehr als " + std::to_string(TiefeGrenze) +
+               " Ebenen von Listen und Objekten");
     }
     Json anfrage;
     try {
