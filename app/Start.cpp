@@ -56,8 +56,11 @@ std::unique_ptr<frmHaupt> Main() {
         box.exec();
         return nullptr;
     }
-    auto fenster = std::make_unique<frmHaupt>(BilderLaden(QStringLiteral(":/bilder")),
-                                              std::make_unique<Regelspieler>());
+    // The pictures for the screen's device pixel ratio; the layout stays in
+    // logical pixels.
+    auto fenster = std::make_unique<frmHaupt>(
+        BilderLaden(QStringLiteral(":/bilder"), Bildfaktor(bildschirm.devicePixelRatio())),
+        std::make_unique<Regelspieler>());
     fenster->show();
     return fenster;
 }

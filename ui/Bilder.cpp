@@ -2,29 +2,46 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <cmath>
+
 namespace steinfall {
 
-QImage BildLaden(const QString& ordner, const QString& name, QSize groesse) {
-    QImage bild(QDir(ordner).filePath(name));
+int Bildfaktor(double verhaeltnis) {
+    // A ratio a hair above a whole number is that number.
+    return std::clamp(static_cast<int>(std::ceil(verhaeltnis - 0.01)), 1, 3);
+}
+
+QImage BildLaden(const QString& ordner, const QString& name, QSize groesse, int faktor) {
+    QString datei = name;
+    if (faktor != 1) {
+        datei.insert(datei.lastIndexOf('.'), QStringLiteral("@%1x").arg(faktor));
+    }
+    QImage bild(QDir(ordner).filePath(datei));
     if (bild.isNull()) {
-        bild = QImage(groesse, QImage::Format_RGB32);
+        bild = QImage(groesse * faktor, QImage::Format_RGB32);
         bild.fill(Qt::white);
     }
+    // Qt reads "@2x" in a name as a device pixel ratio of 2. The pictures
+    // are composed pixel for pixel with raster operations, where that ratio
+    // would halve every copy: it is applied only when a picture is shown.
+    bild.setDevicePixelRatio(1);
     return bild.convertToFormat(QImage::Format_RGB32);
 }
 
-Bildsatz BilderLaden(const QString& ordner) {
+Bildsatz BilderLaden(const QString& ordner, int faktor) {
     const QSize stein(40, 40);
     const QSize logo(273, 66);
     auto laden = [&](const char* name, QSize groesse) {
-        return BildLaden(ordner, QString::fromLatin1(name), groesse);
+        return BildLaden(ordner, QString::fromLatin1(name), groesse, faktor);
     };
     auto knopf = [&](const QString& name, QSize groesse) {
-        return std::array<QImage, 2>{BildLaden(ordner, name + ".png", groesse),
-                                     BildLaden(ordner, name + "_gedrueckt.png", groesse)};
+        return std::array<QImage, 2>{BildLaden(ordner, name + ".png", groesse, faktor),
+                                     BildLaden(ordner, name + "_gedrueckt.png", groesse, faktor)};
     };
 
     Bildsatz b;
+    b.Faktor = faktor;
     b.Brett = laden("brett.png", {440, 345});
     b.SteinSpieler = laden("stein_spieler.png", stein);
     b.SteinComputer = laden("stein_computer.png", stein);

@@ -24,9 +24,18 @@ Bildflaeche::Bildflaeche(QWidget* eltern, const QImage* bild) : QWidget(eltern),
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void BildZeigen(QPainter& maler, QSize groesse, const QImage& bild, const QRect& bereich) {
+    if (bild.size() == groesse) {
+        maler.drawImage(bereich, bild, bereich);
+        return;
+    }
+    maler.setRenderHint(QPainter::SmoothPixmapTransform);
+    maler.drawImage(QRectF(QPointF(0, 0), QSizeF(groesse)), bild);
+}
+
 void Bildflaeche::paintEvent(QPaintEvent* ereignis) {
     QPainter maler(this);
-    maler.drawImage(ereignis->rect(), *bild_, ereignis->rect());
+    BildZeigen(maler, size(), *bild_, ereignis->rect());
 }
 
 void Bildflaeche::mousePressEvent(QMouseEvent* e) {

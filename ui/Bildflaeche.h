@@ -4,6 +4,8 @@
 #include <QPointF>
 #include <QWidget>
 
+class QPainter;
+
 namespace steinfall {
 
 // A picture area: shows an image owned elsewhere at its top-left corner and
@@ -28,5 +30,12 @@ protected:
 private:
     const QImage* bild_;
 };
+
+// Paints the part `bereich` of a widget of size `groesse` from `bild`, which
+// is composed at the widget's logical size or at a whole multiple of it (see
+// Bildfaktor). At the logical size the pixels are copied as they are;
+// otherwise the picture covers the widget, at a fractional device pixel ratio
+// smoothly scaled down.
+void BildZeigen(QPainter& maler, QSize groesse, const QImage& bild, const QRect& bereich);
 
 } // namespace steinfall

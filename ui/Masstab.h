@@ -25,6 +25,10 @@ struct Masstab {
         return {PixelX(links), PixelY(oben), PixelX(breite), PixelY(hoehe)};
     }
 
+    // The scale of pictures composed at `faktor` device pixels per logical
+    // pixel: the same twips land on `faktor` times as many pixels.
+    Masstab Fein(int faktor) const { return {TwipsProPixelX / faktor, TwipsProPixelY / faktor}; }
+
     // 1440 twips to the inch over the screen's logical resolution.
     static Masstab VomBildschirm(const QScreen& bildschirm);
 };

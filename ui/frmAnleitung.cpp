@@ -1,5 +1,6 @@
 #include "ui/frmAnleitung.h"
 
+#include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
 #include "ui/Rasterop.h"
 #include "ui/Zugang.h"
@@ -84,7 +85,8 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
 }
 
 void frmAnleitung::Form_Load() {
-    const Masstab& m = haupt_.Massstab();
+    // Painted at the pictures' resolution.
+    const Masstab m = haupt_.Massstab().Fein(haupt_.Bilder().Faktor);
     const QImage& maske = haupt_.Bilder().LogoMaske;
     const double logoBreite = picAnleitung_.width() * m.TwipsProPixelX;
     const double logoHoehe = picAnleitung_.height() * m.TwipsProPixelY;
@@ -94,7 +96,7 @@ void frmAnleitung::Form_Load() {
     const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
     move((bildschirm.width() - width()) / 2, (bildschirm.height() - height()) / 2);
     // The background tile.
-    bild_ = QImage(size(), QImage::Format_RGB32);
+    bild_ = QImage(size() * haupt_.Bilder().Faktor, QImage::Format_RGB32);
     Kacheln(bild_, m, haupt_.Bilder().HG);
     // The logo with a transparent surround.
     BitBlt(bild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, maske, 0, 0, Rasterop::MergePaint);
@@ -117,8 +119,9 @@ void frmAnleitung::Form_Activate() {
     txtAnleitung_->ensureCursorVisible();
 }
 
-void frmAnleitung::paintEvent(QPaintEvent* /*ereignis*/) {
-    QPainter(this).drawImage(0, 0, bild_);
+void frmAnleitung::paintEvent(QPaintEvent* ereignis) {
+    QPainter maler(this);
+    BildZeigen(maler, size(), bild_, ereignis->rect());
 }
 
 void frmAnleitung::closeEvent(QCloseEvent* ereignis) {

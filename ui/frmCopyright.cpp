@@ -133,8 +133,9 @@ void frmCopyright::ControlsAnlegen() {
 
 void frmCopyright::Form_Load() {
     // The background tile.
-    bild_ = QImage(size(), QImage::Format_RGB32);
-    Kacheln(bild_, haupt_.Massstab(), haupt_.Bilder().HG);
+    const int faktor = haupt_.Bilder().Faktor;
+    bild_ = QImage(size() * faktor, QImage::Format_RGB32);
+    Kacheln(bild_, haupt_.Massstab().Fein(faktor), haupt_.Bilder().HG);
     // The title and its shadow.
     lblInfoTitel_[0]->setText(QStringLiteral("Steinfall"));
     lblInfoTitel_[3]->setText(lblInfoTitel_[0]->text());
@@ -179,8 +180,9 @@ void frmCopyright::cmdOK_Click() {
     hide();
 }
 
-void frmCopyright::paintEvent(QPaintEvent* /*ereignis*/) {
-    QPainter(this).drawImage(0, 0, bild_);
+void frmCopyright::paintEvent(QPaintEvent* ereignis) {
+    QPainter maler(this);
+    BildZeigen(maler, size(), bild_, ereignis->rect());
 }
 
 void frmCopyright::closeEvent(QCloseEvent* ereignis) {

@@ -59,8 +59,8 @@ frmHaupt::frmHaupt(const Bildsatz& bilder, std::unique_ptr<Computerspieler> comp
                    QWidget* eltern)
     : QWidget(eltern, Qt::FramelessWindowHint),
       masstab_(Masstab::VomBildschirm(*QGuiApplication::primaryScreen())), bilder_(bilder),
-      computer_(std::move(computer)), spiel_(*this, *computer_), brettbild_(bilder, masstab_),
-      fall_(brettbild_), picLogo_(bilder.Logo) {
+      computer_(std::move(computer)), spiel_(*this, *computer_),
+      brettbild_(bilder, masstab_.Fein(bilder.Faktor)), fall_(brettbild_), picLogo_(bilder.Logo) {
     setWindowTitle(QStringLiteral("Steinfall"));
     ControlsAnlegen();
     Form_Load();
@@ -89,8 +89,10 @@ void frmHaupt::ControlsAnlegen() {
         return flaeche;
     };
 
+    // Composed at the pictures' resolution, laid out in logical pixels.
+    const Masstab fein = m.Fein(bilder_.Faktor);
     picContainerBild_ =
-        QImage(m.PixelX(ContainerBreite), m.PixelY(ContainerHoehe), QImage::Format_RGB32);
+        QImage(fein.PixelX(ContainerBreite), fein.PixelY(ContainerHoehe), QImage::Format_RGB32);
     picContainerBild_.fill(ContainerFarbe);
     picContainer_ = bildflaeche(this, &picContainerBild_, "picContainer",
                                 m.Rechteck(0, 0, ContainerBreite, ContainerHoehe));
@@ -128,7 +130,7 @@ void frmHaupt::ControlsAnlegen() {
     picButtonCopyright_->Beschriften(QStringLiteral("Info"));
     picButtonExit_->Beschriften(QStringLiteral("Beenden"));
 
-    picOptionenBild_ = QImage(m.PixelX(1815), m.PixelY(3375), QImage::Format_RGB32);
+    picOptionenBild_ = QImage(fein.PixelX(1815), fein.PixelY(3375), QImage::Format_RGB32);
     picOptionenBild_.fill(OptionenFarbe);
     auto* picOptionen = bildflaeche(picContainer_, &picOptionenBild_, "picOptionen",
                                     m.Rechteck(240, 3120, 1815, 3375));
@@ -181,7 +183,9 @@ void frmHaupt::ControlsAnlegen() {
 }
 
 void frmHaupt::Form_Load() {
-    const Masstab& m = masstab_;
+    // Pictures are painted at their own resolution; the window is laid out
+    // in logical pixels.
+    const Masstab m = masstab_.Fein(bilder_.Faktor);
     const double logoBreite = picLogo_.width() * m.TwipsProPixelX;
     const double logoHoehe = picLogo_.height() * m.TwipsProPixelY;
 
@@ -196,8 +200,9 @@ void frmHaupt::Form_Load() {
     const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
     setGeometry(bildschirm);
     setWindowState(windowState() | Qt::WindowFullScreen);
-    picContainer_->move(m.PixelX((bildschirm.width() * m.TwipsProPixelX - ContainerBreite) / 2),
-                        m.PixelY((bildschirm.height() * m.TwipsProPixelY - ContainerHoehe) / 2));
+    const Masstab& l = masstab_;
+    picContainer_->move(l.PixelX((bildschirm.width() * l.TwipsProPixelX - ContainerBreite) / 2),
+                        l.PixelY((bildschirm.height() * l.TwipsProPixelY - ContainerHoehe) / 2));
     // The background tiles.
     Kacheln(picContainerBild_, m, bilder_.HG);
     Kacheln(picOptionenBild_, m, bilder_.HG2);

@@ -13,9 +13,11 @@ aufraeumen() {
 trap aufraeumen EXIT
 trap "exit 1" INT TERM
 
-# Xvfb names the display once it is ready.
+# Xvfb names the display once it is ready. A test that sets xvfb_groesse
+# before sourcing this file gets a screen of that size.
 mkfifo "$arbeit/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$arbeit/display" 2>"$arbeit/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${xvfb_groesse:-1024x768}x24" -noreset 3>"$arbeit/display" \
+    2>"$arbeit/xvfb.log" &
 xvfb_pid=$!
 read -r -t 30 nummer <"$arbeit/display"
 export DISPLAY=":$nummer"

@@ -28,7 +28,8 @@ inline int SteinY(int zeile) {
 inline constexpr double SteinMitte = 20.0;
 inline constexpr double LochRadius = 19.0;
 inline constexpr double SteinRadius = 18.0;
-bool ImLoch(int x, int y); // pixel of the stone square
+// Pixel (x, y) of the stone square drawn at `faktor` pixels per game pixel.
+bool ImLoch(int x, int y, int faktor = 1);
 
 // The board's inside as seen through a hole, at an offset from the hole's centre.
 Farbe Innenraum(double dx, double dy);
@@ -36,21 +37,26 @@ Farbe Innenraum(double dx, double dy);
 // What the game area is painted with around pictures that have rounded corners.
 inline constexpr std::uint32_t Umgebung = 0xE0E0E0;
 
-QImage BrettBild();
-QImage SpaltenMaske();
-QImage SteinBild(Farbe grund, bool leuchtend);
-QImage SteinMaske();
-QImage HintergrundSpielfeld();
-QImage HintergrundOptionen();
+// Every picture is drawn from the same geometry at `faktor` (1, 2 or 3)
+// pixels per game pixel, for screens of that device pixel ratio: the shapes
+// are computed at the finer resolution, not enlarged from the 1x picture.
+inline constexpr int Faktoren[] = {1, 2, 3};
+
+QImage BrettBild(int faktor);
+QImage SpaltenMaske(int faktor);
+QImage SteinBild(Farbe grund, bool leuchtend, int faktor);
+QImage SteinMaske(int faktor);
+QImage HintergrundSpielfeld(int faktor);
+QImage HintergrundOptionen(int faktor);
 
 struct LogoBilder {
     QImage Logo;
     QImage Maske;
 };
-LogoBilder Logo();
-QImage MorvellLogo();
+LogoBilder Logo(int faktor);
+QImage MorvellLogo(int faktor);
 
-QImage KnopfBild(const QString& text, int breite, bool gedrueckt);
+QImage KnopfBild(const QString& text, int breite, bool gedrueckt, int faktor);
 
 // Fonts from the Debian font packages, loaded by file so that every run draws
 // with the same glyphs. Throws when one is missing.
@@ -58,7 +64,11 @@ void SchriftenLaden();
 QString SchriftTitel();
 QString SchriftKnopf();
 
-// Every picture, by file name.
+// "name.png" at 1x, "name@2x.png" and "name@3x.png" at 2x and 3x: the names
+// Qt gives pictures for screens of those device pixel ratios.
+QString Dateiname(const char* name, int faktor);
+
+// Every picture at every scale, by file name.
 std::map<QString, QImage> AlleBilder();
 
 // Throws std::runtime_error naming the first rule a picture breaks.

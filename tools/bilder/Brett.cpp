@@ -95,8 +95,9 @@ Farbe Probe(double x, double y) {
 
 } // namespace
 
-bool ImLoch(int x, int y) {
-    return std::hypot(x + 0.5 - SteinMitte, y + 0.5 - SteinMitte) < LochRadius;
+bool ImLoch(int x, int y, int faktor) {
+    return std::hypot((x + 0.5) / faktor - SteinMitte, (y + 0.5) / faktor - SteinMitte) <
+           LochRadius;
 }
 
 Farbe Innenraum(double dx, double dy) {
@@ -109,23 +110,27 @@ Farbe Innenraum(double dx, double dy) {
     return Mischen(schatten, wand, beleuchtet);
 }
 
-QImage BrettBild() {
-    QImage bild = NeuesBild(BrettBreite, BrettHoehe);
-    for (int y = 0; y < BrettHoehe; ++y) {
-        for (int x = 0; x < BrettBreite; ++x) {
-            const int spalte = std::clamp((x - SteinX(0) + 10) / 60, 0, 6);
-            const int zeile = std::clamp((y - SteinY(0) + 7) / 55, 0, 5);
-            const int lx = x - SteinX(spalte);
-            const int ly = y - SteinY(zeile);
-            if (lx >= 0 && lx < SteinGroesse && ly >= 0 && ly < SteinGroesse && ImLoch(lx, ly)) {
-                bild.setPixel(x, y,
-                              AlsPixel(Innenraum(lx + 0.5 - SteinMitte, ly + 0.5 - SteinMitte)));
+QImage BrettBild(int faktor) {
+    const int f = faktor;
+    QImage bild = NeuesBild(BrettBreite * f, BrettHoehe * f);
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            const int spalte = std::clamp((x - (SteinX(0) - 10) * f) / (60 * f), 0, 6);
+            const int zeile = std::clamp((y - (SteinY(0) - 7) * f) / (55 * f), 0, 5);
+            const int lx = x - SteinX(spalte) * f;
+            const int ly = y - SteinY(zeile) * f;
+            if (lx >= 0 && lx < SteinGroesse * f && ly >= 0 && ly < SteinGroesse * f &&
+                ImLoch(lx, ly, f)) {
+                bild.setPixel(
+                    x, y,
+                    AlsPixel(Innenraum((lx + 0.5) / f - SteinMitte, (ly + 0.5) / f - SteinMitte)));
                 continue;
             }
             Farbe summe;
             for (int j = 0; j < Proben; ++j) {
                 for (int i = 0; i < Proben; ++i) {
-                    summe = summe + Probe(x + (i + 0.5) / Proben, y + (j + 0.5) / Proben);
+                    summe =
+                        summe + Probe((x + (i + 0.5) / Proben) / f, (y + (j + 0.5) / Proben) / f);
                 }
             }
             bild.setPixel(x, y, AlsPixel(summe * (1.0 / (Proben * Proben))));
@@ -134,13 +139,14 @@ QImage BrettBild() {
     return bild;
 }
 
-QImage SpaltenMaske() {
-    QImage maske = NeuesBild(SteinGroesse, SpaltenHoehe, Schwarz);
+QImage SpaltenMaske(int faktor) {
+    const int f = faktor;
+    QImage maske = NeuesBild(SteinGroesse * f, SpaltenHoehe * f, Schwarz);
     for (int zeile = 0; zeile < 6; ++zeile) {
-        for (int ly = 0; ly < SteinGroesse; ++ly) {
-            for (int x = 0; x < SteinGroesse; ++x) {
-                if (ImLoch(x, ly)) {
-                    maske.setPixel(x, SteinY(zeile) + ly, Weiss);
+        for (int ly = 0; ly < SteinGroesse * f; ++ly) {
+            for (int x = 0; x < SteinGroesse * f; ++x) {
+                if (ImLoch(x, ly, f)) {
+                    maske.setPixel(x, SteinY(zeile) * f + ly, Weiss);
                 }
             }
         }

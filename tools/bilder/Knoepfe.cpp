@@ -7,10 +7,14 @@
 
 namespace steinfall::bilder {
 
-QImage KnopfBild(const QString& text, int breite, bool gedrueckt) {
+QImage KnopfBild(const QString& text, int breite, bool gedrueckt, int faktor) {
     constexpr int Hoehe = 27;
-    QImage bild = NeuesBild(breite, Hoehe, 0xFF000000 | Umgebung);
+    QImage bild = NeuesBild(breite * faktor, Hoehe * faktor, 0xFF000000 | Umgebung);
     QPainter maler(&bild);
+    if (faktor != 1) {
+        // Drawn in the button's own pixels; the painter refines them.
+        maler.scale(faktor, faktor);
+    }
     maler.setRenderHint(QPainter::Antialiasing);
     maler.setRenderHint(QPainter::TextAntialiasing);
 

@@ -28,6 +28,15 @@ struct Deckungsbild {
         }
         return werte[static_cast<std::size_t>(y * breite + x)];
     }
+    // Between pixel centres, bilinear; at a centre exactly its value.
+    double Weich(double x, double y) const {
+        const int ix = static_cast<int>(std::floor(x));
+        const int iy = static_cast<int>(std::floor(y));
+        const double tx = x - ix;
+        const double ty = y - iy;
+        return (An(ix, iy) * (1 - tx) + An(ix + 1, iy) * tx) * (1 - ty) +
+               (An(ix, iy + 1) * (1 - tx) + An(ix + 1, iy + 1) * tx) * ty;
+    }
 };
 
 Deckungsbild Abdecken(const QPainterPath& form, const QPen& stift, int breite, int hoehe) {
@@ -80,7 +89,8 @@ Deckungsbild Verwischen(Deckungsbild d, int radius) {
 
 } // namespace
 
-LogoBilder Logo() {
+LogoBilder Logo(int faktor) {
+    const int f = faktor;
     // "Steinfall" with a red stone as the dot on the i.
     QFont schrift(SchriftTitel());
     schrift.setBold(true);
@@ -117,16 +127,27 @@ LogoBilder Logo() {
     const double punktRadius = rohRadius * mass1;
     QPainterPath punkt;
     punkt.addEllipse(punktMitte, punktRadius, punktRadius);
-    const QPainterPath form = abbildung.map(text).united(punkt);
-    const Deckungsbild fuellung = Abdecken(form, Qt::NoPen, LogoBreite, LogoHoehe);
-    const Deckungsbild kontur =
-        Abdecken(form, QPen(Qt::white, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), LogoBreite,
-                 LogoHoehe);
-    Deckungsbild schattenQuelle = kontur;
+    // Fill and outline are covered at the picture's own resolution; colours
+    // below are worked out in logo pixels.
+    const QPainterPath logoForm = abbildung.map(text).united(punkt);
+    const QPainterPath form = QTransform::fromScale(f, f).map(logoForm);
+    const int breite = LogoBreite * f;
+    const int hoehe = LogoHoehe * f;
+    const QPen umriss(Qt::white, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPen umrissFein = umriss;
+    umrissFein.setWidthF(3.0 * f);
+    const Deckungsbild fuellung = Abdecken(form, Qt::NoPen, breite, hoehe);
+    const Deckungsbild kontur = Abdecken(form, umrissFein, breite, hoehe);
+    // The soft shadow has no edge to sharpen: it is blurred in logo pixels
+    // and sampled from there at every scale, so that its faint tail, which
+    // decides how far the mask reaches, lies where it lies at 1x.
+    const Deckungsbild kontur1 = Abdecken(logoForm, umriss, LogoBreite, LogoHoehe);
+    const Deckungsbild fuellung1 = Abdecken(logoForm, Qt::NoPen, LogoBreite, LogoHoehe);
+    Deckungsbild schattenQuelle = kontur1;
     for (int y = 0; y < LogoHoehe; ++y) {
         for (int x = 0; x < LogoBreite; ++x) {
             schattenQuelle.werte[static_cast<std::size_t>(y * LogoBreite + x)] =
-                kontur.An(x - 2, y - 3);
+                kontur1.An(x - 2, y - 3);
         }
     }
     const Deckungsbild schatten = Verwischen(schattenQuelle, 1);
@@ -134,19 +155,27 @@ LogoBilder Logo() {
     const double textOben = abbildung.mapRect(text.boundingRect()).top();
     const double textUnten = abbildung.mapRect(text.boundingRect()).bottom();
     const Farbe hintergrund = AusHex(Umgebung);
-    LogoBilder ergebnis{NeuesBild(LogoBreite, LogoHoehe), NeuesBild(LogoBreite, LogoHoehe)};
-    for (int y = 0; y < LogoHoehe; ++y) {
-        for (int x = 0; x < LogoBreite; ++x) {
-            const double aSchatten = 0.45 * schatten.An(x, y);
+    LogoBilder ergebnis{NeuesBild(breite, hoehe), NeuesBild(breite, hoehe)};
+    for (int y = 0; y < hoehe; ++y) {
+        for (int x = 0; x < breite; ++x) {
+            const double aSchatten =
+                0.45 * schatten.Weich((x + 0.5) / f - 0.5, (y + 0.5) / f - 0.5);
             const double aKontur = kontur.An(x, y);
             const double aFuellung = fuellung.An(x, y);
             // Below 1.5 levels of difference the background shows instead;
-            // the mask's hard edge then cannot be seen.
-            if (aKontur == 0 && aSchatten * 0.88 < 1.5 / 255) {
+            // the mask's hard edge then cannot be seen. A finer mask covers at
+            // least the 1x one: where the outline's soft edge meets the
+            // shadow's tail, the finer outline alone would leave pinholes.
+            auto sichtbar = [](double k, double fl, double schattenWert) {
+                return k > 0 || fl > 0 || 0.45 * schattenWert * 0.88 >= 1.5 / 255;
+            };
+            if (!sichtbar(aKontur, aFuellung, 0) &&
+                !sichtbar(kontur1.An(x / f, y / f), fuellung1.An(x / f, y / f),
+                          schatten.An(x / f, y / f))) {
                 continue;
             }
-            const double px = x + 0.5;
-            const double py = y + 0.5;
+            const double px = (x + 0.5) / f;
+            const double py = (y + 0.5) / f;
             Farbe innen;
             const double zumPunkt = std::hypot(px - punktMitte.x(), py - punktMitte.y());
             if (zumPunkt < punktRadius + 0.8) {
@@ -165,20 +194,23 @@ LogoBilder Logo() {
                     innen = Mischen(innen, AusHex(0xFFFFFF), 0.28 * (1 - t / 0.48) + 0.06);
                 }
             }
-            Farbe f = Mischen(hintergrund, AusHex(0x000000), aSchatten);
-            f = Mischen(f, AusHex(0x0A1A48), aKontur);
-            f = Mischen(f, innen, aFuellung);
-            ergebnis.Logo.setPixel(x, y, AlsPixel(f));
+            Farbe farbe = Mischen(hintergrund, AusHex(0x000000), aSchatten);
+            farbe = Mischen(farbe, AusHex(0x0A1A48), aKontur);
+            farbe = Mischen(farbe, innen, aFuellung);
+            ergebnis.Logo.setPixel(x, y, AlsPixel(farbe));
             ergebnis.Maske.setPixel(x, y, Schwarz);
         }
     }
     return ergebnis;
 }
 
-QImage MorvellLogo() {
+QImage MorvellLogo(int faktor) {
     // The maker's mark: a bold M on a dark disc with a golden ring.
-    QImage bild = NeuesBild(64, 64, 0xFF000000 | Umgebung);
+    QImage bild = NeuesBild(64 * faktor, 64 * faktor, 0xFF000000 | Umgebung);
     QPainter maler(&bild);
+    if (faktor != 1) {
+        maler.scale(faktor, faktor);
+    }
     maler.setRenderHint(QPainter::Antialiasing);
     QRadialGradient scheibe(QPointF(24, 20), 40);
     scheibe.setColorAt(0, QColor(0x3A6A86));

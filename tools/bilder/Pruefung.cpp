@@ -2,6 +2,7 @@
 
 #include <QSize>
 
+#include <iterator>
 #include <stdexcept>
 
 namespace steinfall::bilder {
@@ -53,76 +54,113 @@ int Helligkeit(QRgb p) {
     return (qRed(p) * 3 + qGreen(p) * 6 + qBlue(p)) / 10;
 }
 
-} // namespace
-
-void BilderPruefen(const std::map<QString, QImage>& bilder) {
-    const std::map<QString, QSize> groessen = {
-        {"brett.png", {440, 345}},
-        {"spalte_maske.png", {40, 330}},
-        {"stein_spieler.png", {40, 40}},
-        {"stein_computer.png", {40, 40}},
-        {"stein_hervor.png", {40, 40}},
-        {"stein_maske.png", {40, 40}},
-        {"logo.png", {273, 66}},
-        {"logo_maske.png", {273, 66}},
-        {"hg.png", {128, 128}},
-        {"hg2.png", {94, 38}},
-        {"morvell_logo.png", {64, 64}},
-        {"knopf_neues_spiel.png", {110, 27}},
-        {"knopf_anleitung.png", {110, 27}},
-        {"knopf_copyright.png", {110, 27}},
-        {"knopf_zurueck.png", {110, 27}},
-        {"knopf_beenden.png", {89, 27}},
-    };
-    Verlangen(bilder.size() == groessen.size() + 5, QStringLiteral("Bilder"),
-              "Anzahl stimmt nicht");
-    for (const auto& [name, bild] : bilder) {
-        QString grundname = name;
-        grundname.replace(QStringLiteral("_gedrueckt"), QString());
-        const auto it = groessen.find(grundname);
-        Verlangen(it != groessen.end(), name, "unbekannt");
-        Verlangen(bild.size() == it->second, name, "falsche Groesse");
-        Verlangen(bild.format() == QImage::Format_RGB32, name, "nicht RGB32");
-    }
-
-    const QImage& steinMaske = Holen(bilder, "stein_maske.png");
-    const QImage& spalte = Holen(bilder, "spalte_maske.png");
-    const QImage& logoMaske = Holen(bilder, "logo_maske.png");
-    Verlangen(ZweiFarbig(steinMaske), QStringLiteral("stein_maske.png"), "nicht zweifarbig");
-    Verlangen(ZweiFarbig(spalte), QStringLiteral("spalte_maske.png"), "nicht zweifarbig");
-    Verlangen(ZweiFarbig(logoMaske), QStringLiteral("logo_maske.png"), "nicht zweifarbig");
-
-    for (const char* stein : {"stein_spieler.png", "stein_computer.png", "stein_hervor.png"}) {
-        Verlangen(WeissAusserhalb(Holen(bilder, stein), steinMaske), QString::fromUtf8(stein),
-                  "Farbe ausserhalb der Maske");
-    }
-    Verlangen(WeissAusserhalb(Holen(bilder, "logo.png"), logoMaske), QStringLiteral("logo.png"),
-              "Farbe ausserhalb der Maske");
-
-    // A resting stone must sit wholly inside its hole, and the column mask's
-    // holes are the board's holes, row by row.
-    const QImage& brett = Holen(bilder, "brett.png");
-    for (int zeile = 0; zeile < 6; ++zeile) {
-        for (int y = 0; y < SteinGroesse; ++y) {
-            for (int x = 0; x < SteinGroesse; ++x) {
-                const bool offen = spalte.pixel(x, SteinY(zeile) + y) == Weiss;
-                Verlangen(offen == ImLoch(x, y), QStringLiteral("spalte_maske.png"),
-                          "Loch weicht vom Brett ab");
-                Verlangen(steinMaske.pixel(x, y) == Weiss || offen,
-                          QStringLiteral("stein_maske.png"), "Stein ragt aus dem Loch");
-                for (int s = 0; s < 7; ++s) {
-                    const int h = Helligkeit(brett.pixel(SteinX(s) + x, SteinY(zeile) + y));
-                    Verlangen(!offen || h < 60, QStringLiteral("brett.png"), "Loch nicht dunkel");
+// A finer mask draws the same shape: wherever the 1x mask is one colour over
+// a pixel and all its neighbours, the finer one has that colour throughout;
+// they may differ only along the edge.
+bool Deckungsgleich(const QImage& grob, const QImage& fein, int f) {
+    for (int y = 1; y + 1 < grob.height(); ++y) {
+        for (int x = 1; x + 1 < grob.width(); ++x) {
+            const QRgb farbe = grob.pixel(x, y);
+            bool einfarbig = true;
+            for (int n = 0; n < 9; ++n) {
+                einfarbig = einfarbig && grob.pixel(x - 1 + n % 3, y - 1 + n / 3) == farbe;
+            }
+            for (int n = 0; einfarbig && n < f * f; ++n) {
+                if (fein.pixel(x * f + n % f, y * f + n / f) != farbe) {
+                    return false;
                 }
             }
         }
     }
-    for (int y = 0; y < SpaltenHoehe; ++y) {
-        const bool zwischen = (y - SteinY(0) + 55) % 55 >= SteinGroesse || y < SteinY(0);
-        for (int x = 0; zwischen && x < SteinGroesse; ++x) {
-            Verlangen(spalte.pixel(x, y) == Schwarz, QStringLiteral("spalte_maske.png"),
+    return true;
+}
+
+// The rules for the pictures of one scale.
+void FaktorPruefen(const std::map<QString, QImage>& bilder, int f) {
+    auto holen = [&](const char* name) -> const QImage& {
+        return Holen(bilder, Dateiname(name, f).toUtf8().constData());
+    };
+    const std::map<const char*, QSize> groessen = {
+        {"brett", {440, 345}},
+        {"spalte_maske", {40, 330}},
+        {"stein_spieler", {40, 40}},
+        {"stein_computer", {40, 40}},
+        {"stein_hervor", {40, 40}},
+        {"stein_maske", {40, 40}},
+        {"logo", {273, 66}},
+        {"logo_maske", {273, 66}},
+        {"hg", {128, 128}},
+        {"hg2", {94, 38}},
+        {"morvell_logo", {64, 64}},
+        {"knopf_neues_spiel", {110, 27}},
+        {"knopf_anleitung", {110, 27}},
+        {"knopf_copyright", {110, 27}},
+        {"knopf_zurueck", {110, 27}},
+        {"knopf_beenden", {89, 27}},
+        {"knopf_neues_spiel_gedrueckt", {110, 27}},
+        {"knopf_anleitung_gedrueckt", {110, 27}},
+        {"knopf_copyright_gedrueckt", {110, 27}},
+        {"knopf_zurueck_gedrueckt", {110, 27}},
+        {"knopf_beenden_gedrueckt", {89, 27}},
+    };
+    for (const auto& [name, groesse] : groessen) {
+        const QImage& bild = holen(name);
+        Verlangen(bild.size() == groesse * f, Dateiname(name, f), "falsche Groesse");
+        Verlangen(bild.format() == QImage::Format_RGB32, Dateiname(name, f), "nicht RGB32");
+    }
+
+    const QImage& steinMaske = holen("stein_maske");
+    const QImage& spalte = holen("spalte_maske");
+    const QImage& logoMaske = holen("logo_maske");
+    for (const char* maske : {"stein_maske", "spalte_maske", "logo_maske"}) {
+        Verlangen(ZweiFarbig(holen(maske)), Dateiname(maske, f), "nicht zweifarbig");
+        Verlangen(Deckungsgleich(Holen(bilder, Dateiname(maske, 1).toUtf8().constData()),
+                                 holen(maske), f),
+                  Dateiname(maske, f), "weicht von der 1x-Maske ab");
+    }
+
+    for (const char* stein : {"stein_spieler", "stein_computer", "stein_hervor"}) {
+        Verlangen(WeissAusserhalb(holen(stein), steinMaske), Dateiname(stein, f),
+                  "Farbe ausserhalb der Maske");
+    }
+    Verlangen(WeissAusserhalb(holen("logo"), logoMaske), Dateiname("logo", f),
+              "Farbe ausserhalb der Maske");
+
+    // A resting stone must sit wholly inside its hole, and the column mask's
+    // holes are the board's holes, row by row.
+    const QImage& brett = holen("brett");
+    const int stein = SteinGroesse * f;
+    for (int zeile = 0; zeile < 6; ++zeile) {
+        for (int y = 0; y < stein; ++y) {
+            for (int x = 0; x < stein; ++x) {
+                const bool offen = spalte.pixel(x, SteinY(zeile) * f + y) == Weiss;
+                Verlangen(offen == ImLoch(x, y, f), Dateiname("spalte_maske", f),
+                          "Loch weicht vom Brett ab");
+                Verlangen(steinMaske.pixel(x, y) == Weiss || offen, Dateiname("stein_maske", f),
+                          "Stein ragt aus dem Loch");
+                for (int s = 0; s < 7; ++s) {
+                    const int h = Helligkeit(brett.pixel(SteinX(s) * f + x, SteinY(zeile) * f + y));
+                    Verlangen(!offen || h < 60, Dateiname("brett", f), "Loch nicht dunkel");
+                }
+            }
+        }
+    }
+    for (int y = 0; y < SpaltenHoehe * f; ++y) {
+        const bool zwischen = (y - SteinY(0) * f + 55 * f) % (55 * f) >= stein || y < SteinY(0) * f;
+        for (int x = 0; zwischen && x < stein; ++x) {
+            Verlangen(spalte.pixel(x, y) == Schwarz, Dateiname("spalte_maske", f),
                       "offen zwischen den Loechern");
         }
+    }
+}
+
+} // namespace
+
+void BilderPruefen(const std::map<QString, QImage>& bilder) {
+    Verlangen(bilder.size() == 21 * std::size(Faktoren), QStringLiteral("Bilder"),
+              "Anzahl stimmt nicht");
+    for (const int f : Faktoren) {
+        FaktorPruefen(bilder, f);
     }
 }
 

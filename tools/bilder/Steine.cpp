@@ -57,16 +57,17 @@ Farbe Schattiert(double dx, double dy, Farbe grund, bool leuchtend) {
 
 } // namespace
 
-QImage SteinBild(Farbe grund, bool leuchtend) {
-    QImage bild = NeuesBild(SteinGroesse, SteinGroesse);
-    for (int y = 0; y < SteinGroesse; ++y) {
-        for (int x = 0; x < SteinGroesse; ++x) {
+QImage SteinBild(Farbe grund, bool leuchtend, int faktor) {
+    const int f = faktor;
+    QImage bild = NeuesBild(SteinGroesse * f, SteinGroesse * f);
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
             Farbe summe;
             int treffer = 0;
             for (int j = 0; j < Proben; ++j) {
                 for (int i = 0; i < Proben; ++i) {
-                    const double dx = x + (i + 0.5) / Proben - SteinMitte;
-                    const double dy = y + (j + 0.5) / Proben - SteinMitte;
+                    const double dx = (x + (i + 0.5) / Proben) / f - SteinMitte;
+                    const double dy = (y + (j + 0.5) / Proben) / f - SteinMitte;
                     if (std::hypot(dx, dy) < SteinRadius) {
                         summe = summe + Schattiert(dx, dy, grund, leuchtend);
                         ++treffer;
@@ -85,13 +86,14 @@ QImage SteinBild(Farbe grund, bool leuchtend) {
     return bild;
 }
 
-QImage SteinMaske() {
-    QImage maske = NeuesBild(SteinGroesse, SteinGroesse);
-    for (int y = 0; y < SteinGroesse; ++y) {
-        for (int x = 0; x < SteinGroesse; ++x) {
+QImage SteinMaske(int faktor) {
+    const int f = faktor;
+    QImage maske = NeuesBild(SteinGroesse * f, SteinGroesse * f);
+    for (int y = 0; y < maske.height(); ++y) {
+        for (int x = 0; x < maske.width(); ++x) {
             const bool beruehrt =
-                Deckung(x, y, Proben, [](double px, double py) {
-                    return std::hypot(px - SteinMitte, py - SteinMitte) < SteinRadius;
+                Deckung(x, y, Proben, [f](double px, double py) {
+                    return std::hypot(px / f - SteinMitte, py / f - SteinMitte) < SteinRadius;
                 }) > 0;
             if (beruehrt) {
                 maske.setPixel(x, y, Schwarz);
