@@ -5,19 +5,96 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QUrl>
+#include <QtEndian>
 
 namespace steinfall {
+
+namespace {
+
+// Silence after every sound. A sound server starts a stream only once its
+// buffer is filled to a threshold and drops what is still buffered when the
+// stream stops: without this tail the short sounds are never heard and the
+// long ones lose their ends.
+constexpr int StilleMs = 500;
+
+quint32 Wort32(const char* p) {
+    return qFromLittleEndian<quint32>(p);
+}
+quint16 Wort16(const char* p) {
+    return qFromLittleEndian<quint16>(p);
+}
+
+// A RIFF wave file with 8- or 16-bit PCM; false for anything else.
+bool WelleLesen(const QByteArray& datei, QAudioFormat& format, QByteArray& proben) {
+    if (datei.size() < 12 || !datei.startsWith("RIFF") || datei.mid(8, 4) != "WAVE") {
+        return false;
+    }
+    bool fmtGelesen = false;
+    for (qsizetype ort = 12; ort + 8 <= datei.size();) {
+        const char* kopf = datei.constData() + ort;
+        const qsizetype laenge = Wort32(kopf + 4);
+        const qsizetype inhalt = ort + 8;
+        if (QByteArray::fromRawData(kopf, 4) == "fmt " && laenge >= 16 &&
+            inhalt + 16 <= datei.size()) {
+            const char* f = datei.constData() + inhalt;
+            const int bits = Wort16(f + 14);
+            if (Wort16(f) != 1 || (bits != 8 && bits != 16)) {
+                return false;
+            }
+            format.setChannelCount(Wort16(f + 2));
+            format.setSampleRate(static_cast<int>(Wort32(f + 4)));
+            format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+            fmtGelesen = true;
+        } else if (QByteArray::fromRawData(kopf, 4) == "data" && fmtGelesen) {
+            proben = datei.mid(inhalt, laenge);
+            return format.isValid();
+        }
+        ort = inhalt + laenge + (laenge & 1);
+    }
+    return false;
+}
+
+} // namespace
 
 bool Klang::HatAusgabe() {
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
+Klang::~Klang() {
+    Anhalten();
+}
+
+const Klang::Welle* Klang::Laden(const QString& pfad) {
+    if (const auto gefunden = wellen_.find(pfad); gefunden != wellen_.end()) {
+        return &gefunden->second;
+    }
+    QFile datei(pfad);
+    Welle welle{pfad, {}, {}};
+    if (!datei.open(QIODevice::ReadOnly) ||
+        !WelleLesen(datei.readAll(), welle.Format, welle.Proben)) {
+        return nullptr;
+    }
+    // Silence in unsigned 8-bit samples is the middle value.
+    const char still = welle.Format.sampleFormat() == QAudioFormat::UInt8 ? '\x80' : '\0';
+    welle.Proben.append(welle.Format.bytesForDuration(StilleMs * 1000), still);
+    return &wellen_.emplace(pfad, std::move(welle)).first->second;
+}
+
+void Klang::Anhalten() {
+    if (ausgabe_) {
+        ausgabe_->stop();
+    }
+    ausgabe_.reset();
+    puffer_.reset();
+    welle_ = nullptr;
+}
+
 void Klang::PlaySound(const std::string& datei) {
-    // Without an output a sound effect never finishes and Qt complains on
-    // every call: ask first.
+    // Without an output a sound never finishes and Qt complains on every
+    // call: ask first.
     if (!GeraetDa()) {
         return;
     }
@@ -29,14 +106,19 @@ void Klang::PlaySound(const std::string& datei) {
         QApplication::beep();
         return;
     }
-    // The file is read now, not at start-up.
-    auto neu = std::make_unique<QSoundEffect>();
-    neu->setSource(QUrl::fromLocalFile(pfad));
-    if (laeuft_) {
-        laeuft_->stop();
+    // Each file is read at its first play, not at start-up, and kept.
+    const Welle* welle = Laden(pfad);
+    if (welle == nullptr) {
+        QApplication::beep();
+        return;
     }
-    laeuft_ = std::move(neu);
-    laeuft_->play();
+    Anhalten();
+    welle_ = welle;
+    puffer_ = std::make_unique<QBuffer>();
+    puffer_->setData(welle->Proben);
+    puffer_->open(QIODevice::ReadOnly);
+    ausgabe_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), welle->Format);
+    ausgabe_->start(puffer_.get());
 }
 
 } // namespace steinfall

@@ -1,8 +1,13 @@
 #pragma once
 
-#include <QSoundEffect>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QByteArray>
+#include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -12,21 +17,38 @@ namespace steinfall {
 // background; a new sound replaces the one still playing.
 class Klang {
 public:
+    // A wave file read once: where it lies, its format and its samples.
+    struct Welle {
+        QString Pfad;
+        QAudioFormat Format;
+        QByteArray Proben;
+    };
+
     bool TonAn = true;
     // Whether a sound output exists; tests claim one.
     std::function<bool()> GeraetDa = HatAusgabe;
+
+    Klang() = default;
+    Klang(const Klang&) = delete;
+    Klang& operator=(const Klang&) = delete;
+    ~Klang();
 
     // Nothing happens without a sound output or with TonAn off. A missing
     // file gives the system's beep instead.
     void PlaySound(const std::string& datei);
 
     // The sound started last, if any.
-    const QSoundEffect* Laeuft() const { return laeuft_.get(); }
+    const Welle* Laeuft() const { return welle_; }
 
 private:
     static bool HatAusgabe();
+    const Welle* Laden(const QString& pfad);
+    void Anhalten();
 
-    std::unique_ptr<QSoundEffect> laeuft_;
+    std::map<QString, Welle> wellen_;
+    const Welle* welle_ = nullptr;
+    std::unique_ptr<QBuffer> puffer_;
+    std::unique_ptr<QAudioSink> ausgabe_;
 };
 
 } // namespace steinfall

@@ -124,7 +124,7 @@ TEST(Klang, NurMitAusgabeUndTonAn) {
     klang.TonAn = true;
     klang.PlaySound("KLACK.WAV");
     ASSERT_NE(klang.Laeuft(), nullptr);
-    EXPECT_TRUE(klang.Laeuft()->source().toLocalFile().endsWith("/KLACK.WAV"));
+    EXPECT_TRUE(klang.Laeuft()->Pfad.endsWith("/KLACK.WAV"));
 }
 
 } // namespace

@@ -16,7 +16,7 @@ source "$werkzeug/xvfb.sh"
 export XDG_RUNTIME_DIR=$arbeit/laufzeit
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
-    -L module-native-protocol-unix -L "module-null-sink sink_name=steinfall" \
+    -L module-native-protocol-unix -L "module-null-sink sink_name=steinfall norewinds=1" \
     >"$arbeit/pulse.log" 2>&1 &
 pulse_pid=$!
 trap 'kill "$pulse_pid" 2>/dev/null; aufraeumen' EXIT
