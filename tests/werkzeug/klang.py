@@ -65,7 +65,7 @@ def status():
 
 class Sitzung:
     def __init__(self, spiel, klaenge, arbeit):
-        # Qt cuts the ends of sounds on PulseAudio: the beginnings tell them apart.
+        # A sound may be replaced by the next one: the beginnings tell them apart.
         self.vorlagen = {}
         for datei in glob.glob(os.path.join(klaenge, "*.WAV")):
             proben = np.trim_zeros(lesen(datei), "b")
@@ -97,17 +97,25 @@ class Sitzung:
         the status line is back to its first text; returns the box titles."""
         start = len(self.proben())
         aktion()
-        titel, bewegt, grenze = [], False, time.time() + frist
+        titel, bewegt, grenze, gesehen = [], False, time.time() + frist, None
         while time.time() < grenze:
             time.sleep(0.1)
             boxen = xdotool("search", "--onlyvisible", "--name", BOXEN)
             for box in boxen:
+                # Read like a player would: the box's sound plays meanwhile,
+                # not cut off at once by the next one.
+                gesehen = gesehen or time.time()
+                if time.time() < gesehen + 0.6:
+                    continue
+                gesehen = None
                 titel.append(" ".join(xdotool("getwindowname", box)))
                 xdotool("windowfocus", "--sync", box)
                 xdotool("key", "Escape" if titel[-1] in ("Frage:", "-=Beenden=-") else "Return")
             ruhig = status() == self.bereit and not boxen
             bewegt = bewegt or not ruhig
             if zug and not (bewegt and ruhig):
+                continue
+            if boxen:
                 continue
             if callable(erwartet) or erwartet == self.hoeren(self.proben()[start:]):
                 break
@@ -117,7 +125,8 @@ class Sitzung:
         return titel
 
     def hoeren(self, stueck):
-        # Qt may cut a click short or drop it: it counts only where heard.
+        # A click is replaced at once by the sound of what it opens: it counts
+        # only where heard.
         return [n for _, n in finden(stueck, self.vorlagen) if n != "KLICK.WAV"]
 
     def pruefen(self):
