@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QAudioDevice>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
