@@ -1,17 +1,8 @@
 #pragma once
-
 // A window for headless game-flow tests. It records every call as a readable
-// line ("Status:...", "Zeiger:Sanduhr", "Stein:38:1", "Fall:38:1",
-// "Meldung:Sieg", "Sound:KLACK.WAV", "Warten", "Ereignisse", ...), answers
-// message boxes from a script, lets a falling stone land after a few waits,
-// and runs injected events whenever the game processes events:
-//
-//     FakeFenster f;
-//     f.Bei(Anlass::AufEreignis, 1, [&] { spiel.NeuesSpiel(); });     // 1st wait
-//     f.Wenn([&] { return spiel.ComputerDenkt(); }, [&] { ... });         // once
-//
-// Testspiel below puts a game on such a window into a given position.
-
+// line ("Status:...", "Stein:38:1", "Fall:38:1", "Meldung:Sieg", "Warten",
+// ...), answers boxes with OK or Ja, lets a falling stone land after three
+// waits, and runs injected events (`Bei`, `Wenn`) when the game lets them in.
 #include "ai/Regelspieler.h"
 #include "core/Fenster.h"
 #include "core/Spiel.h"
@@ -20,7 +11,6 @@
 #include "tests/Stellungen.h"
 
 #include <algorithm>
-#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -72,10 +62,8 @@ public:
 
     std::vector<std::string> Protokoll;
     std::vector<Box> Boxen;
-    std::deque<Antwort> Antworten; // answers of the next boxes; then OK or Ja
     std::string Status;
     Zeiger AktuellerZeiger = Zeiger::Pfeil;
-    int FallTakte = 3; // waits until a started fall has landed
 
     FakeFenster() { InitSprache(texte_); }
 
@@ -124,7 +112,7 @@ public:
         Protokoll.push_back("Fall:" + std::to_string(ziel) + ":" + std::to_string(spieler));
         Status = texte_.TxtEinwerfen;
         faellt_ = true;
-        restTakte_ = FallTakte;
+        restTakte_ = 3;
     }
     bool Faellt() const override { return faellt_; }
     void FallAnhalten() override {
@@ -138,11 +126,6 @@ public:
         // The fall's timer runs on behind the box: the stone has landed by
         // the time the user answers.
         faellt_ = false;
-        if (!Antworten.empty()) {
-            const Antwort a = Antworten.front();
-            Antworten.pop_front();
-            return a;
-        }
         return knoepfe == Knoepfe::Ok ? Antwort::Ok : Antwort::Ja;
     }
     void PlaySound(const std::string& datei) override { Protokoll.push_back("Sound:" + datei); }

@@ -32,7 +32,6 @@ public:
     Spiel S{*this, ki_};
     SpielInnen I{S};
     std::string Fehler;              // the first rule broken
-    long Schritte = 0;               // points where events were let in
     std::array<int, 3> Spielenden{}; // boxes: won, lost, drawn
 
     std::string Lauf(int aktionen = 60) {
@@ -122,7 +121,6 @@ private:
     }
 
     void Einlass(double gewicht = 1.0) {
-        ++Schritte;
         Pruefen(false);
         if (budget_ > 0 && Fehler.empty() &&
             std::uniform_real_distribution<double>()(wuerfel_) < dichte_ * gewicht) {
@@ -140,7 +138,7 @@ private:
             auto x = static_cast<float>(Wuerfeln(7400) - 300);
             for (int s = 0; s < 7 && w >= 30; ++s) {
                 if (Gewinnt(s)) {
-                    x = 600.0f + 900.0f * static_cast<float>(s);
+                    x = Testspiel::X(s);
                 }
             }
             const auto y = static_cast<float>(Wuerfeln(5600) - 200);

@@ -40,53 +40,6 @@ TEST(Spielablauf, NeuesSpielFuerBeideSeiten) {
     EXPECT_TRUE(t.I.NeuStart());
 }
 
-// The human answers in the column the computer played last, else the first
-// open one; every move is checked to be legal and to land on the stack.
-TEST(Spielablauf, GanzePartieBeiderSeiten) {
-    for (const bool computerBeginnt : {false, true}) {
-        Testspiel t;
-        t.S.ComputerBeginntSetzen(computerBeginnt);
-        t.S.NeuesSpiel();
-        int letzte = -1;
-        for (int zug = 0; zug < 21 && t.F.Boxen.empty(); ++zug) {
-            const Spielbrett vorher = t.S.Stand().Brett;
-            int spalte = 0;
-            while (vorher[spalte] != Leer) {
-                ++spalte;
-            }
-            if (letzte >= 0 && vorher[letzte] == Leer) {
-                spalte = letzte;
-            }
-            t.Klick(spalte);
-            if (!t.F.Boxen.empty()) {
-                break;
-            }
-            int neu = 0;
-            for (int zelle = 0; zelle < AnzahlFelder; ++zelle) {
-                const Zahl16 stein = t.S.Stand().Brett[zelle];
-                if (stein == vorher[zelle]) {
-                    continue;
-                }
-                ++neu;
-                EXPECT_EQ(vorher[zelle], Leer);
-                EXPECT_TRUE(zelle >= 35 || t.S.Stand().Brett[zelle + 7] != Leer) << zelle;
-                if (stein == SteinSpieler) {
-                    EXPECT_EQ(zelle % 7, spalte);
-                } else {
-                    letzte = zelle % 7;
-                }
-            }
-            EXPECT_EQ(neu, 2) << "Zug " << zug;
-            EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
-            EXPECT_EQ(t.F.Status, t.S.Txt().TxtKlicken);
-            EXPECT_EQ(t.F.AktuellerZeiger, Zeiger::Pfeil);
-            EXPECT_FALSE(t.S.ComputerDenkt() || t.I.Klickbelegt());
-        }
-        ASSERT_EQ(t.F.Boxen.size(), 1u) << computerBeginnt;
-        EXPECT_EQ(t.Steine(), computerBeginnt ? 1 : 0);
-    }
-}
-
 TEST(Spielablauf, SiegDesSpielers) {
     Testspiel t({".......", ".......", ".......", ".......", "CC.....", "SSS...C"});
     t.Klick(3);

@@ -11,18 +11,6 @@ using test::Anlass;
 using test::Testspiel;
 using Zeilen = std::vector<std::string>;
 
-TEST(SpielablaufRennen, KlickWaehrendDesEroeffnungszugsDesComputers) {
-    // The computer's opening runs outside a click, and once its stone has
-    // landed the status line no longer says that it thinks.
-    Testspiel t;
-    t.S.ComputerBeginntSetzen(true);
-    t.F.Wenn([&] { return t.F.Anzahl("Sound:KLACK.WAV") == 1; }, [&] { t.Klick(4); });
-    t.S.NeuesSpiel();
-    EXPECT_EQ(t.Steine(), 1);
-    EXPECT_EQ(t.F.Anzahl("Zeiger:Sanduhr"), 0);
-    EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
-}
-
 TEST(SpielablaufRennen, NeuesSpielWaehrendDieReiheBlinkt) {
     Testspiel t({".......", ".......", ".......", ".......", "CCC....", "SSS...."});
     t.S.ComputerBeginntSetzen(true);
@@ -45,17 +33,6 @@ TEST(SpielablaufRennen, NeuesSpielNachDerLetztenSpalteDesRemistests) {
     EXPECT_EQ(t.F.Anzahl("Meldung:Unentschieden"), 0);
     EXPECT_EQ(t.F.Anzahl("Brettbild leer"), 1);
     EXPECT_EQ(t.Steine(), 0);
-}
-
-TEST(SpielablaufRennen, FallEndetHinterDerFrageNachDemAnfang) {
-    Testspiel t;
-    t.F.Bei(Anlass::AufEreignis, 1, [&] { test::AnfangWaehlen(t.S, t.F, true); });
-    t.Klick(3);
-    // Only the new game's opening stone: the old drop lands in no picture.
-    EXPECT_EQ(t.F.Auszug({"Sound:KLACK", "Stein:", "Brettbild"}),
-              (Zeilen{"Brettbild leer", "Sound:KLACK.WAV", "Stein:37:2"}));
-    EXPECT_EQ(t.Steine(), 1);
-    EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
 }
 
 } // namespace
