@@ -76,7 +76,8 @@ unten=$(convert "$schirm" -format '%[hex:p{10,700}]' info:)
 [ "$oben" = "1 $unten" ] || { echo "über dem Spielbereich liegt etwas ($oben, unten $unten)"; exit 1; }
 
 # Clicks at (x, y) and waits for a window of at least 300 x 100 pixels to
-# show over the game; it must lie within 8 pixels of the output's middle.
+# show over the game; it must lie within 8 pixels of the output's middle and
+# leave the game around it (a window of its own would cover the output).
 fenster_mittig() {
     local x=$1 y=$2 name=$3 rahmen="" b h l o
     xdotool mousemove --sync "$x" "$y"
@@ -88,12 +89,12 @@ fenster_mittig() {
         [ -n "$nachher" ] || continue
         # The box around everything that changed, as "b h l o".
         rahmen=$(convert "$vorher" "$nachher" -compose difference -composite -trim \
-            -format '%w %h %X %Y' info: | tr -d +)
+            -format '%w %h %X %Y' info: 2>/dev/null | tr -d +)
         read -r b h l o <<<"$rahmen"
         ((b >= 300 && h >= 100)) && break
     done
     local dx=$((l + b / 2 - 512)) dy=$((o + h / 2 - 384))
-    ((b >= 300 && h >= 100 && dx * dx + dy * dy <= 64)) ||
+    ((b >= 300 && h >= 100 && b <= 800 && h <= 600 && dx * dx + dy * dy <= 64)) ||
         { echo "$name nicht mittig über dem Spiel: $b x $h bei $l, $o"; exit 1; }
     oben_mitte=$o unten_mitte=$((o + h))
 }
