@@ -8,7 +8,53 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include <cstdint>
+
 namespace steinfall {
+
+namespace {
+
+// A replayable random source for tests that script whole games in the real
+// window: seeded once, the random steps draw on from there instead of
+// re-seeding from the clock. SplitMix64, short enough for a test's own
+// driver to compute the same draws.
+class SaatZufall : public Zufallsquelle {
+public:
+    explicit SaatZufall(std::uint64_t saat) : zustand_(saat) {}
+    double Ziehen() override {
+        zustand_ += 0x9E3779B97F4A7C15U;
+        std::uint64_t z = zustand_;
+        z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9U;
+        z = (z ^ (z >> 27U)) * 0x94D049BB133111EBU;
+        z ^= z >> 31U;
+        return static_cast<double>(z >> 11U) * 0x1.0p-53;
+    }
+
+private:
+    std::uint64_t zustand_;
+};
+
+// The source is a base, so it is made before the player that draws from it.
+struct SaatHalter {
+    SaatZufall Quelle;
+};
+class GesaeterSpieler : private SaatHalter, public Regelspieler {
+public:
+    explicit GesaeterSpieler(std::uint64_t saat)
+        : SaatHalter{SaatZufall(saat)}, Regelspieler(SaatHalter::Quelle) {}
+};
+
+// STEINFALL_ZUFALL=<seed> makes the computer's random draws replayable.
+std::unique_ptr<Computerspieler> ComputerWaehlen() {
+    bool gesetzt = false;
+    const qulonglong saat = qEnvironmentVariable("STEINFALL_ZUFALL").toULongLong(&gesetzt);
+    if (gesetzt) {
+        return std::make_unique<GesaeterSpieler>(saat);
+    }
+    return std::make_unique<Regelspieler>();
+}
+
+} // namespace
 
 Systemversion SystemversionAbfragen() {
     return {};
@@ -60,7 +106,7 @@ std::unique_ptr<frmHaupt> Main() {
     // logical pixels.
     auto fenster = std::make_unique<frmHaupt>(
         BilderLaden(QStringLiteral(":/bilder"), Bildfaktor(bildschirm.devicePixelRatio())),
-        std::make_unique<Regelspieler>());
+        ComputerWaehlen());
     fenster->show();
     return fenster;
 }
