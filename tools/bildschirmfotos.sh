@@ -8,10 +8,8 @@ set -euo pipefail
 spiel=$(realpath "$1")
 ziel=$(cd "$(dirname "$0")/../docs/bilder" && pwd)
 source "$(dirname "$0")/../tests/werkzeug/xvfb.sh"
-
-"$spiel" >"$arbeit/spiel.log" 2>&1 &
-spiel_pid=$!
-timeout 30 xdotool search --sync --onlyvisible --name '^Steinfall$' >/dev/null
+source "$(dirname "$0")/../tests/werkzeug/spiel.sh"
+spiel_starten
 
 # The 640 x 480 game area lies in the middle of the 1024 x 768 screen.
 spielflaeche() {

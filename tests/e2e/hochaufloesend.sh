@@ -9,59 +9,29 @@ spiel=$(realpath "$1")
 bilder=$(cd "$(dirname "$0")/../../assets" && pwd)
 xvfb_groesse=2048x1536
 source "$(dirname "$0")/../werkzeug/xvfb.sh"
-
-QT_SCALE_FACTOR=2 "$spiel" >"$arbeit/spiel.log" 2>&1 &
-spiel_pid=$!
-timeout 30 xdotool search --sync --onlyvisible --name '^Steinfall$' >/dev/null
+source "$(dirname "$0")/../werkzeug/spiel.sh"
 
 # The layout stays the 1024 x 768 one in logical pixels, so the board's
 # top-left corner is at (720, 464) on the screen. Its last row lies under the
 # status line: 880 x 688 device pixels are compared.
-brett="880x688+720+464"
-convert "$bilder/brett@2x.png" -crop 880x688+0+0 +repage "$arbeit/leer.png"
-
+brett="880x688+720+464" leer="$arbeit/leer.png" loch="80 70 120 110"
+convert "$bilder/brett@2x.png" -crop 880x688+0+0 +repage "$leer"
 # Cell c, r: its stone's corner (40 + 120 c, 30 + 110 r) on the 2x board, the
 # middle of its hole 40 pixels further right and down.
 zellen() { for r in 0 1 2 3 4 5; do for c in 0 1 2 3 4 5 6; do echo "$c $r"; done; done; }
 mitte() { convert "$1" -format "%[hex:p{$2,$3}]" info:; }
 mensch=$(mitte "$bilder/stein_spieler@2x.png" 40 40)
 computer=$(mitte "$bilder/stein_computer@2x.png" 40 40)
-
-# The board region of the screen, and its holes: . empty, X human, O computer.
-lesen() {
-    import -window root -crop "$brett" +repage "$arbeit/bild.png"
-    local format="" c r
-    while read -r c r; do format+="%[hex:p{$((80 + 120 * c)),$((70 + 110 * r))}] "; done < <(zellen)
-    local jetzt=($(convert "$arbeit/bild.png" -format "$format" info:))
-    local leer=($(convert "$arbeit/leer.png" -format "$format" info:)) i zeile=""
-    for i in "${!jetzt[@]}"; do
-        if [ "${jetzt[$i]}" = "${leer[$i]}" ]; then zeile+="."
-        elif [ "${jetzt[$i]}" = "$mensch" ]; then zeile+="X"
-        elif [ "${jetzt[$i]}" = "$computer" ]; then zeile+="O"
-        else zeile+="?"; fi
-    done
-    echo "$zeile"
-}
 abweichend() { compare -metric AE "$arbeit/bild.png" "$1" null: 2>&1 || true; }
 
-for ((versuch = 0; versuch < 100; versuch++)); do
-    [ "$(lesen)" = "$(printf '.%.0s' {1..42})" ] && break
-    sleep 0.1
-done
-[ "$(abweichend "$arbeit/leer.png")" = 0 ] ||
-    { echo "leeres Brett weicht vom 2x-Bild ab: $(abweichend "$arbeit/leer.png") Pixel"; exit 1; }
+spiel_starten QT_SCALE_FACTOR=2
+leeres_brett_abwarten
+[ "$(abweichend "$leer")" = 0 ] ||
+    { echo "leeres Brett weicht vom 2x-Bild ab: $(abweichend "$leer") Pixel"; exit 1; }
 
 # Column 3, clicked in logical pixels (580, 300).
 xdotool mousemove --sync 1160 600 click 1
-vorher=""
-for ((versuch = 0; versuch < 150; versuch++)); do
-    sleep 0.2
-    jetzt=$(lesen)
-    [ "$(tr -cd 'XO?' <<<"$jetzt" | wc -c)" -eq 2 ] && [ "$jetzt" = "$vorher" ] && break
-    vorher=$jetzt
-done
-kill -0 "$spiel_pid" || { echo "das Spiel ist abgestürzt"; cat "$arbeit/spiel.log"; exit 1; }
-fold -w 7 <<<"$jetzt"
+antwort_abwarten
 [ "${jetzt:38:1}" = "X" ] || { echo "kein Stein des Spielers unten in Spalte 3"; exit 1; }
 [ "$(tr -cd '.' <<<"$jetzt" | wc -c)" -eq 40 ] || { echo "nicht genau zwei Steine"; exit 1; }
 
@@ -70,7 +40,7 @@ for stein in spieler computer; do
     convert "$bilder/stein_$stein@2x.png" \( "$bilder/stein_maske@2x.png" -negate \) -alpha off \
         -compose copy_opacity -composite "$arbeit/$stein.png"
 done
-erwartet=("$arbeit/leer.png")
+erwartet=("$leer")
 i=0
 while read -r c r; do
     case "${jetzt:$i:1}" in
