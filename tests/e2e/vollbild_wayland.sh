@@ -7,7 +7,7 @@
 #   included, with the board at its place in the centred game area;
 # - kiosk shell, which centres a window over the one it belongs to and shows
 #   a window of its own full screen: the about window and the exit question
-#   open over the game, centred.
+#   open over the game, centred (without their parent they would not).
 #   bash tests/e2e/vollbild_wayland.sh build/bin/steinfall
 # BILDER=folder keeps the screenshots.
 set -euo pipefail
@@ -77,7 +77,7 @@ unten=$(convert "$schirm" -format '%[hex:p{10,700}]' info:)
 
 # Clicks at (x, y) and waits for a window of at least 300 x 100 pixels to
 # show over the game; it must lie within 8 pixels of the output's middle and
-# leave the game around it (a window of its own would cover the output).
+# leave the game around it.
 fenster_mittig() {
     local x=$1 y=$2 name=$3 rahmen="" b h l o
     xdotool mousemove --sync "$x" "$y"
@@ -96,7 +96,7 @@ fenster_mittig() {
     local dx=$((l + b / 2 - 512)) dy=$((o + h / 2 - 384))
     ((b >= 300 && h >= 100 && b <= 800 && h <= 600 && dx * dx + dy * dy <= 64)) ||
         { echo "$name nicht mittig über dem Spiel: $b x $h bei $l, $o"; exit 1; }
-    oben_mitte=$o unten_mitte=$((o + h))
+    unten_mitte=$((o + h))
 }
 
 starten kiosk-shell
