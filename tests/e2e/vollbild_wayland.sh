@@ -87,10 +87,12 @@ fenster_mittig() {
         sleep 0.2
         nachher=$(bild "$name")
         [ -n "$nachher" ] || continue
-        # The box around everything that changed, as "b h l o".
-        rahmen=$(convert "$vorher" "$nachher" -compose difference -composite -trim \
-            -format '%w %h %X %Y' info: 2>/dev/null | tr -d +)
+        # The box around everything that changed, as "b h l o"; the black
+        # border makes -trim cut what did not change, whatever the corners did.
+        rahmen=$(convert "$vorher" "$nachher" -compose difference -composite \
+            -bordercolor black -border 1 -trim -format '%w %h %X %Y' info: 2>/dev/null | tr -d +)
         read -r b h l o <<<"$rahmen"
+        l=$((l - 1)) o=$((o - 1))
         ((b >= 300 && h >= 100)) && break
     done
     local dx=$((l + b / 2 - 512)) dy=$((o + h / 2 - 384))
