@@ -117,9 +117,10 @@ class Sitzung:
                 xdotool("key", "Escape" if titel[-1] in ("Frage:", "-=Beenden=-") else "Return")
             ruhig = status() == self.bereit and not boxen
             bewegt = bewegt or not ruhig
-            # A quick move may be over before a poll sees it: heard sounds
-            # end it too.
-            if zug and not ruhig or zug and callable(erwartet) and not bewegt:
+            # A quick move may be over before a poll sees it move: hearing
+            # its sounds (checked below) says it has been made too.
+            gemacht = bewegt or (erwartet and not callable(erwartet))
+            if zug and not (ruhig and gemacht):
                 continue
             if boxen:
                 continue
