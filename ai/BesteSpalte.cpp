@@ -2,6 +2,13 @@
 
 namespace steinfall {
 
+namespace {
+
+// A soft ban holds a cell back up to this score; a higher score overrides it.
+constexpr Zahl16 WeichVerbotenBis = 19;
+
+} // namespace
+
 void ZelleWerten(Analyse& a, const Analysefeld<1, 8>& wert, Zahl16 zeile, Zahl16 spalte) {
     const Zahl16 v = wert(zeile, spalte);
     if (v <= a.Wahl.Wert) {
@@ -10,7 +17,7 @@ void ZelleWerten(Analyse& a, const Analysefeld<1, 8>& wert, Zahl16 zeile, Zahl16
     if (a.VerbotHart(zeile, spalte) != 0) {
         return;
     }
-    if (a.VerbotWeich(zeile, spalte) != 0 && v <= 19) {
+    if (a.VerbotWeich(zeile, spalte) != 0 && v <= WeichVerbotenBis) {
         return;
     }
     a.Wahl.Wert = v;
@@ -34,8 +41,8 @@ Zahl16 BesteSpalteWaehlen(Analyse& a) {
 
     // Cells of full columns are not offered: their column cannot take a stone.
     auto anbieten = [&](const Analysefeld<1, 8>& wert, const int* reihe) {
-        for (int zeile = 1; zeile <= 6; ++zeile) {
-            for (int i = 0; i < 7; ++i) {
+        for (int zeile = 1; zeile <= AnzahlZeilen; ++zeile) {
+            for (int i = 0; i < AnzahlSpalten; ++i) {
                 const int spalte = reihe[i];
                 if (a.Stand->SpaltenStatus[spalte - 1] != SpalteVoll) {
                     ZelleWerten(a, wert, zeile, spalte);

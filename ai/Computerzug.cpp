@@ -4,6 +4,14 @@ namespace steinfall {
 
 namespace {
 
+// Zugzaehler grows by two as each of the computer's moves begins: 2 on its
+// first move, 4 on its second, 6 on its third.
+constexpr Zahl16 ZweiterComputerzug = 4;
+constexpr Zahl16 DritterComputerzug = 6;
+
+// Full columns when only two are left.
+constexpr Zahl16 AlleBisAufZweiVoll = AnzahlSpalten - 2;
+
 // Rows as declared, columns 1..7, in this order. Row 0 of the two threat
 // arrays and the floor rows of the working board stay as they are.
 void FelderLoeschen(Analyse& a) {
@@ -52,10 +60,10 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
         // Immediate threats, the last free column and stacked threats decide at
         // once; then the five-cell windows and the stacked-threat bonus score.
         // From the computer's third move of a game on.
-        if (stand.Zugzaehler > 5) {
+        if (stand.Zugzaehler >= DritterComputerzug) {
             if (antwortet(s.DrohungenPruefen(a, a.CodeComputer), "9a.1") ||
                 antwortet(s.DrohungenPruefen(a, a.CodeSpieler), "9a.2") ||
-                antwortet(s.LetzteSpalte(a, 5), "9a.3") ||
+                antwortet(s.LetzteSpalte(a, AlleBisAufZweiVoll), "9a.3") ||
                 antwortet(s.DoppelDrohungAbwehren(a), "9a.4")) {
                 break;
             }
@@ -81,7 +89,7 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
         }
 
         // The opening's random scores: the computer's first two moves.
-        if (stand.Zugzaehler <= 4) {
+        if (stand.Zugzaehler <= ZweiterComputerzug) {
             s.EroeffnungZufall(a);
         }
 
@@ -90,8 +98,8 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
             break;
         }
 
-        // Five full columns: the endgame rules for the last two.
-        if (stand.VolleSpalten == 5 && antwortet(s.ZweiSpaltenRest(a), "9f")) {
+        // The endgame rules for the last two columns.
+        if (stand.VolleSpalten == AlleBisAufZweiVoll && antwortet(s.ZweiSpaltenRest(a), "9f")) {
             break;
         }
 

@@ -36,9 +36,11 @@ bool FormFeuert(const Analyse& a, int r, int c) {
 
 } // namespace
 
+// Answers with the one column left; `grenze` full columns or fewer are no
+// endgame yet.
 Zahl16 LetzteSpalte(Analyse& a, Zahl16 grenze) {
     const Zahl16 voll = a.Stand->VolleSpalten;
-    if (!(voll > grenze && voll == 6)) {
+    if (!(voll > grenze && voll == AnzahlSpalten - 1)) {
         return 0;
     }
     Zahl16 ergebnis = 0;
@@ -53,7 +55,7 @@ Zahl16 LetzteSpalte(Analyse& a, Zahl16 grenze) {
 Zahl16 ZweiSpaltenRest(Analyse& a) {
     int spalteA = 0;
     int spalteB = 0;
-    for (int spalte = 1; spalte <= 7; ++spalte) {
+    for (int spalte = 1; spalte <= AnzahlSpalten; ++spalte) {
         if (IstVoll(a, spalte)) {
             continue;
         }

@@ -14,6 +14,9 @@ constexpr double SpaltenBreite = 900.0;
 // Picture number of the highlight stone that shows a line of four.
 constexpr int SteinHervorgehoben = 3;
 
+// Stones in a winning line.
+constexpr int ReihenLaenge = 4;
+
 // Short waits while a found line is shown highlighted, and before the
 // computer's stone is dropped.
 constexpr int WartenReihe = 21;
@@ -216,7 +219,7 @@ void Spiel::SteinEinwerfen(Zahl16 spaltencode) {
 }
 
 bool Spiel::ReiheVon(int start, int schritt) const {
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < ReihenLaenge; ++k) {
         if (stand_.Brett[start + k * schritt] != stand_.AmZug) {
             return false;
         }
@@ -225,7 +228,7 @@ bool Spiel::ReiheVon(int start, int schritt) const {
 }
 
 void Spiel::ReiheZeigen(int start, int schritt) {
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < ReihenLaenge; ++k) {
         fenster_.SteinSetzen(start + k * schritt, SteinHervorgehoben);
     }
     reiheBlinkt_ = true;
@@ -233,7 +236,7 @@ void Spiel::ReiheZeigen(int start, int schritt) {
         fenster_.Warten();
     }
     reiheBlinkt_ = false;
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < ReihenLaenge; ++k) {
         fenster_.SteinSetzen(start + k * schritt, stand_.AmZug);
     }
     Sieggefunden = true;
@@ -273,7 +276,7 @@ void Spiel::PruefeSieg(Zahl16 siegercode) {
 Zahl16 Spiel::VierInReihe() const {
     // Four cells from (zeile, spalte) in direction (dz, ds) all of the side to move.
     auto reihe = [&](int zeile, int spalte, int dz, int ds) {
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < ReihenLaenge; ++k) {
             const int zelle = (zeile + k * dz) * AnzahlSpalten + spalte + k * ds;
             if (stand_.Brett[zelle] != stand_.AmZug) {
                 return false;
@@ -282,24 +285,28 @@ Zahl16 Spiel::VierInReihe() const {
         return true;
     };
 
+    // The last start column and row from which a line still fits on the board.
+    constexpr int spalteBis = AnzahlSpalten - ReihenLaenge;
+    constexpr int zeileBis = AnzahlZeilen - ReihenLaenge;
     bool gefunden = false;
     for (int zeile = 0; zeile < AnzahlZeilen && !gefunden; ++zeile) {
-        for (int spalte = 0; spalte <= 3 && !gefunden; ++spalte) {
+        for (int spalte = 0; spalte <= spalteBis && !gefunden; ++spalte) {
             gefunden = reihe(zeile, spalte, 0, 1);
         }
     }
     for (int spalte = 0; spalte < AnzahlSpalten && !gefunden; ++spalte) {
-        for (int zeile = 0; zeile <= 2 && !gefunden; ++zeile) {
+        for (int zeile = 0; zeile <= zeileBis && !gefunden; ++zeile) {
             gefunden = reihe(zeile, spalte, 1, 0);
         }
     }
-    for (int zeile = 0; zeile <= 2 && !gefunden; ++zeile) {
-        for (int spalte = 0; spalte <= 3 && !gefunden; ++spalte) {
+    for (int zeile = 0; zeile <= zeileBis && !gefunden; ++zeile) {
+        for (int spalte = 0; spalte <= spalteBis && !gefunden; ++spalte) {
             gefunden = reihe(zeile, spalte, 1, 1);
         }
     }
-    for (int zeile = 5; zeile >= 3 && !gefunden; --zeile) {
-        for (int spalte = 0; spalte <= 3 && !gefunden; ++spalte) {
+    // Rising lines start from the bottom rows.
+    for (int zeile = AnzahlZeilen - 1; zeile >= ReihenLaenge - 1 && !gefunden; --zeile) {
+        for (int spalte = 0; spalte <= spalteBis && !gefunden; ++spalte) {
             gefunden = reihe(zeile, spalte, -1, 1);
         }
     }
