@@ -21,15 +21,12 @@ Bildknopf::Bildknopf(QWidget* eltern, const std::array<QImage, 2>& bilder, const
             return QPointF(pixel.x() * masstab_.TwipsProPixelX,
                            pixel.y() * masstab_.TwipsProPixelY);
         };
-        connect(item, &Bildflaeche::MouseDown, this, [=, this](int knopf, int umschalt, QPointF p) {
-            MouseDown(i, knopf, umschalt, twips(p).x(), twips(p).y());
-        });
-        connect(item, &Bildflaeche::MouseMove, this, [=, this](int knopf, int umschalt, QPointF p) {
-            MouseMove(i, knopf, umschalt, twips(p).x(), twips(p).y());
-        });
-        connect(item, &Bildflaeche::MouseUp, this, [=, this](int knopf, int umschalt, QPointF p) {
-            MouseUp(i, knopf, umschalt, twips(p).x(), twips(p).y());
-        });
+        // Any mouse button presses; the shift keys are not looked at.
+        connect(item, &Bildflaeche::MouseDown, this, [this] { MouseDown(); });
+        connect(item, &Bildflaeche::MouseMove, this,
+                [=, this](int, int, QPointF p) { MouseMove(twips(p).x(), twips(p).y()); });
+        connect(item, &Bildflaeche::MouseUp, this,
+                [=, this](int, int, QPointF p) { MouseUp(twips(p).x(), twips(p).y()); });
     }
     items_[1]->hide();
 }
@@ -46,13 +43,12 @@ bool Bildknopf::Innerhalb(float x, float y) const {
     return !(x < 0 || y < 0 || x > breite || y > hoehe);
 }
 
-void Bildknopf::MouseDown(int /*index*/, int /*knopf*/, int /*umschalt*/, float /*x*/,
-                          float /*y*/) {
+void Bildknopf::MouseDown() {
     items_[1]->show();
     knopfGedrueckt_ = true;
 }
 
-void Bildknopf::MouseMove(int /*index*/, int /*knopf*/, int /*umschalt*/, float x, float y) {
+void Bildknopf::MouseMove(float x, float y) {
     if (!knopfGedrueckt_) {
         return;
     }
@@ -64,7 +60,7 @@ void Bildknopf::MouseMove(int /*index*/, int /*knopf*/, int /*umschalt*/, float 
     }
 }
 
-void Bildknopf::MouseUp(int /*index*/, int /*knopf*/, int /*umschalt*/, float x, float y) {
+void Bildknopf::MouseUp(float x, float y) {
     if (!knopfGedrueckt_) {
         return;
     }

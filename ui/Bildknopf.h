@@ -36,9 +36,9 @@ public:
 
     // Position in twips in the button's own coordinates; the item, mouse
     // button and shift state are not looked at.
-    void MouseDown(int index, int knopf, int umschalt, float x, float y);
-    void MouseMove(int index, int knopf, int umschalt, float x, float y);
-    void MouseUp(int index, int knopf, int umschalt, float x, float y);
+    void MouseDown();
+    void MouseMove(float x, float y);
+    void MouseUp(float x, float y);
 
 private:
     // Item 0's area, its edges included.

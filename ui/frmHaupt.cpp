@@ -249,18 +249,16 @@ void frmHaupt::Form_KeyPress(int keyAscii) {
     }
 }
 
-void frmHaupt::optStaerke_Click(int /*index*/) {
+// The option's index is its strength.
+void frmHaupt::optStaerke_Click(int index) {
     PlaySound("WAHL.WAV");
-    for (int i : {Anfaenger, Experte, Profi}) {
-        if (optStaerke_[i]->isChecked()) {
-            spiel_.SpielstaerkeSetzen(static_cast<Zahl16>(i));
-        }
-    }
+    spiel_.SpielstaerkeSetzen(static_cast<Zahl16>(index));
 }
 
-void frmHaupt::optAnfangSp_Click(int /*index*/) {
+// Index 2 is "Computer".
+void frmHaupt::optAnfangSp_Click(int index) {
     PlaySound("WAHL.WAV");
-    spiel_.ComputerBeginntSetzen(optAnfangSp_[2]->isChecked());
+    spiel_.ComputerBeginntSetzen(index == 2);
     if (Meldung(spiel_.Txt().TxtNeuesSpiel, spiel_.Txt().TxtFrage, Symbol::Frage,
                 Knoepfe::JaNein) == Antwort::Ja) {
         spiel_.NeuesSpiel();
