@@ -34,6 +34,10 @@ bool ImLoch(int x, int y, int faktor = 1);
 // The board's inside as seen through a hole, at an offset from the hole's centre.
 Farbe Innenraum(double dx, double dy);
 
+// A stone's surface at an offset from its centre, in game pixels times
+// `massstab`: light from the upper left and a gloss; glowing for the highlight.
+Farbe SteinSchattiert(double dx, double dy, Farbe grund, bool leuchtend, double massstab = 1);
+
 // What the game area is painted with around pictures that have rounded corners.
 inline constexpr std::uint32_t Umgebung = 0xE0E0E0;
 

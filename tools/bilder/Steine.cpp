@@ -23,11 +23,13 @@ double Hoehe(double r) {
     return kuppel - rille - rand;
 }
 
-Farbe Schattiert(double dx, double dy, Farbe grund, bool leuchtend) {
-    const double r = std::max(std::hypot(dx, dy), 1e-6);
+} // namespace
+
+Farbe SteinSchattiert(double dx, double dy, Farbe grund, bool leuchtend, double massstab) {
+    const double r = std::max(std::hypot(dx, dy) * massstab, 1e-6);
     const double steigung = std::clamp((Hoehe(r + 0.01) - Hoehe(r - 0.01)) / 0.02, -3.5, 3.5);
-    double nx = -steigung * dx / r;
-    double ny = -steigung * dy / r;
+    double nx = -steigung * dx * massstab / r;
+    double ny = -steigung * dy * massstab / r;
     double nz = 1;
     const double nl = std::sqrt(nx * nx + ny * ny + nz * nz);
     nx /= nl;
@@ -55,8 +57,6 @@ Farbe Schattiert(double dx, double dy, Farbe grund, bool leuchtend) {
     return Mischen(f, AusHex(0xFFFFFF), std::min(1.0, 0.85 * glanz));
 }
 
-} // namespace
-
 QImage SteinBild(Farbe grund, bool leuchtend, int faktor) {
     const int f = faktor;
     QImage bild = NeuesBild(SteinGroesse * f, SteinGroesse * f);
@@ -69,7 +69,7 @@ QImage SteinBild(Farbe grund, bool leuchtend, int faktor) {
                     const double dx = (x + (i + 0.5) / Proben) / f - SteinMitte;
                     const double dy = (y + (j + 0.5) / Proben) / f - SteinMitte;
                     if (std::hypot(dx, dy) < SteinRadius) {
-                        summe = summe + Schattiert(dx, dy, grund, leuchtend);
+                        summe = summe + SteinSchattiert(dx, dy, grund, leuchtend);
                         ++treffer;
                     } else {
                         // The edge blends into what is always behind it: the

@@ -50,38 +50,6 @@ double AbstandRand(double x, double y, double& nx, double& ny) {
     return std::max(qx, qy) - EckRadius;
 }
 
-// The height profile of the game's stones, in the game's pixels (radius 18):
-// a low dome with a ring groove and a rounded rim.
-double SteinHoehe(double r) {
-    const double kuppel = 1.2 * (1 - (r / 18) * (r / 18));
-    const double rille = 0.9 * std::exp(-((r - 12) / 1.2) * ((r - 12) / 1.2));
-    const double u = std::clamp(r - 13.5, 0.0, 4.5);
-    return kuppel - rille - (4.5 - std::sqrt(4.5 * 4.5 - u * u));
-}
-
-// Shaded like the game's stones: diffuse light from the upper left and a gloss.
-Farbe SteinFarbe(double dx, double dy, Farbe grund) {
-    const double massstab = 18 / Stein;
-    const double r = std::max(std::hypot(dx, dy) * massstab, 1e-6);
-    const double steigung =
-        std::clamp((SteinHoehe(r + 0.01) - SteinHoehe(r - 0.01)) / 0.02, -3.5, 3.5);
-    double nx = -steigung * dx * massstab / r;
-    double ny = -steigung * dy * massstab / r;
-    double nz = 1;
-    const double nl = std::sqrt(nx * nx + ny * ny + nz * nz);
-    nx /= nl;
-    ny /= nl;
-    nz /= nl;
-    const double lx = -0.45;
-    const double ly = -0.54;
-    const double lz = 0.71;
-    const double diffus = std::max(0.0, nx * lx + ny * ly + nz * lz);
-    const double hl = std::sqrt(lx * lx + ly * ly + (lz + 1) * (lz + 1));
-    const double glanz = std::pow(std::max(0.0, (nx * lx + ny * ly + nz * (lz + 1)) / hl), 70);
-    const Farbe f = grund * (0.38 + 0.78 * diffus);
-    return Mischen(f, AusHex(0xFFFFFF), std::min(1.0, 0.85 * glanz));
-}
-
 std::optional<Farbe> SteinIn(int loch) {
     switch (loch) {
     case 1:
@@ -109,7 +77,8 @@ Probe Abtasten(double x, double y) {
     if (d < Loch) {
         const std::optional<Farbe> stein = SteinIn(zeile * 2 + spalte);
         if (stein && d < Stein) {
-            return {SteinFarbe(dx, dy, *stein), true};
+            // Shaded like the game's stones, scaled from the icon's stone to theirs.
+            return {SteinSchattiert(dx, dy, *stein, false, SteinRadius / Stein), true};
         }
         // The board's inside, scaled from the icon's hole to the game's.
         const double massstab = LochRadius / Loch;
