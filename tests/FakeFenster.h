@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -49,9 +48,6 @@ private:
     double wert_;
 };
 
-// The three ways the game lets events in.
-enum class Anlass { Ereignisse, AufEreignis, Warten };
-
 class FakeFenster : public Fenster {
 public:
     struct Box {
@@ -63,37 +59,58 @@ public:
     std::vector<std::string> Protokoll;
     std::vector<Box> Boxen;
     std::string Status;
-    Zeiger AktuellerZeiger = Zeiger::Pfeil;
 
     FakeFenster() { InitSprache(texte_); }
 
-    // Runs `aktion` at the n-th call (counting from 1) of that kind.
-    void Bei(Anlass anlass, int n, std::function<void()> aktion) {
-        geplant_.push_back({anlass, n, nullptr, std::move(aktion)});
-    }
-    // Runs `aktion` once, at the first event processing of any kind at
-    // which `bedingung` holds.
+    // Runs `aktion` once, where the game lets events in (a wait, a pass over
+    // the events or a tick of the fall) and `bedingung` holds.
     void Wenn(std::function<bool()> bedingung, std::function<void()> aktion) {
-        geplant_.push_back({Anlass::Ereignisse, 0, std::move(bedingung), std::move(aktion)});
+        geplant_.push_back({std::move(bedingung), std::move(aktion)});
+    }
+    // ... at the n-th (from 1) of the calls logged as `zeile`.
+    void Bei(const std::string& zeile, int n, std::function<void()> aktion) {
+        Wenn([this, zeile, n] { return Anzahl(zeile) == n; }, std::move(aktion));
     }
 
-    // The recorded lines that start with one of the prefixes, in order.
-    std::vector<std::string> Auszug(const std::vector<std::string>& praefixe) const {
-        std::vector<std::string> aus;
-        for (const auto& zeile : Protokoll) {
-            if (std::any_of(praefixe.begin(), praefixe.end(),
-                            [&](const std::string& p) { return zeile.rfind(p, 0) == 0; })) {
-                aus.push_back(zeile);
+    // The recorded lines that start with one of the prefixes (all lines
+    // without one), joined by spaces; a run of n equal lines reads "line*n".
+    std::string Auszug(const std::vector<std::string>& praefixe = {}) const {
+        std::string text;
+        std::string vorige;
+        int lauf = 0;
+        auto anhaengen = [&] {
+            if (lauf > 0) {
+                text += (text.empty() ? "" : " ") + vorige +
+                        (lauf > 1 ? "*" + std::to_string(lauf) : "");
             }
+        };
+        for (const auto& zeile : Protokoll) {
+            if (!praefixe.empty() &&
+                std::none_of(praefixe.begin(), praefixe.end(),
+                             [&](const std::string& p) { return zeile.starts_with(p); })) {
+                continue;
+            }
+            if (zeile == vorige) {
+                ++lauf;
+                continue;
+            }
+            anhaengen();
+            vorige = zeile;
+            lauf = 1;
         }
-        return aus;
+        anhaengen();
+        return text;
     }
     int Anzahl(const std::string& zeile) const {
         return static_cast<int>(std::count(Protokoll.begin(), Protokoll.end(), zeile));
     }
 
+    // The three status texts of a move by a short name.
     void StatusSetzen(const std::string& text) override {
-        Protokoll.push_back("Status:" + text);
+        Protokoll.push_back("Status:" + (text == texte_.TxtKlicken             ? "Klicken"
+                                         : text == texte_.TxtComputerUeberlegt ? "Ueberlegt"
+                                         : text == texte_.TxtEinwerfen         ? "Einwerfen"
+                                                                               : text));
         Status = text;
     }
     std::string StatusText() const override { return Status; }
@@ -102,7 +119,6 @@ public:
     }
     void ZeigerSetzen(Zeiger zeiger) override {
         Protokoll.push_back(zeiger == Zeiger::Sanduhr ? "Zeiger:Sanduhr" : "Zeiger:Pfeil");
-        AktuellerZeiger = zeiger;
     }
     void BrettbildLeeren() override { Protokoll.push_back("Brettbild leer"); }
     void SteinSetzen(int position, int spieler) override {
@@ -131,16 +147,16 @@ public:
     void PlaySound(const std::string& datei) override { Protokoll.push_back("Sound:" + datei); }
     void Warten() override {
         Protokoll.push_back("Warten");
-        Ausloesen(Anlass::Warten);
+        Ausloesen();
     }
     void EreignisseVerarbeiten() override {
         Protokoll.push_back("Ereignisse");
-        Ausloesen(Anlass::Ereignisse);
+        Ausloesen();
     }
     // Each wait is one timer tick of a running fall.
     void AufEreignisWarten() override {
         Protokoll.push_back("AufEreignis");
-        Ausloesen(Anlass::AufEreignis);
+        Ausloesen();
         if (faellt_ && --restTakte_ <= 0) {
             faellt_ = false;
         }
@@ -148,24 +164,15 @@ public:
 
 private:
     struct Geplant {
-        Anlass Art;
-        int Nummer;
         std::function<bool()> Bedingung;
         std::function<void()> Aktion;
         bool Erledigt = false;
     };
 
-    void Ausloesen(Anlass anlass) {
-        const int n = ++zaehler_[anlass];
+    void Ausloesen() {
         // By index: an action may process events itself and schedule more.
         for (std::size_t i = 0; i < geplant_.size(); ++i) {
-            if (geplant_[i].Erledigt) {
-                continue;
-            }
-            const bool faellig = geplant_[i].Bedingung
-                                     ? geplant_[i].Bedingung()
-                                     : geplant_[i].Art == anlass && geplant_[i].Nummer == n;
-            if (faellig) {
+            if (!geplant_[i].Erledigt && geplant_[i].Bedingung()) {
                 geplant_[i].Erledigt = true;
                 const auto aktion = geplant_[i].Aktion;
                 aktion();
@@ -177,19 +184,7 @@ private:
     bool faellt_ = false;
     int restTakte_ = 0;
     std::vector<Geplant> geplant_;
-    std::map<Anlass, int> zaehler_;
 };
-
-// What the main window does when "Spieler" or "Computer" is clicked under
-// "Wer beginnt ?": the new side is taken, a new game only after its question.
-inline void AnfangWaehlen(Spiel& spiel, Fenster& fenster, bool computer) {
-    fenster.PlaySound("WAHL.WAV");
-    spiel.ComputerBeginntSetzen(computer);
-    if (fenster.Meldung(spiel.Txt().TxtNeuesSpiel, spiel.Txt().TxtFrage, Symbol::Frage,
-                        Knoepfe::JaNein) == Antwort::Ja) {
-        spiel.NeuesSpiel();
-    }
-}
 
 // A game on a fake window: started, then put into the given position with
 // the human to move, the log emptied.

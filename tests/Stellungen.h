@@ -1,17 +1,9 @@
 #pragma once
 
 // Builds analysis positions from small pictures, for the computer player's
-// tests. Rows top to bottom, '.' empty, 'C' computer, 'S' human (Spieler):
-//
-//     auto a = AnalyseAus({".......",
-//                          ".......",
-//                          ".......",
-//                          ".......",
-//                          ".......",
-//                          "CCC...."});
-//
-// The working board then holds 1 for C and 2 for S, the floor below, and the
-// game state (SpaltenStatus, VolleSpalten) is derived as after a real move.
+// tests: six rows top to bottom, '.' empty, 'C' computer, 'S' human
+// (Spieler). The working board then holds 1 for C and 2 for S, the floor
+// below, and the game state is derived as after a real move.
 
 #include "ai/Analyse.h"
 #include "core/Brett.h"

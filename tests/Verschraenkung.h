@@ -15,6 +15,17 @@
 
 namespace steinfall::test {
 
+// What the main window does when "Spieler" or "Computer" is clicked under
+// "Wer beginnt ?": the new side is taken, a new game only after its question.
+inline void AnfangWaehlen(Spiel& spiel, Fenster& fenster, bool computer) {
+    fenster.PlaySound("WAHL.WAV");
+    spiel.ComputerBeginntSetzen(computer);
+    if (fenster.Meldung(spiel.Txt().TxtNeuesSpiel, spiel.Txt().TxtFrage, Symbol::Frage,
+                        Knoepfe::JaNein) == Antwort::Ja) {
+        spiel.NeuesSpiel();
+    }
+}
+
 // The computer's random steps, drawn from a seed.
 struct SaatZufall : Zufallsquelle {
     explicit SaatZufall(std::uint64_t saat) : G(saat) {}

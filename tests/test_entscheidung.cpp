@@ -1,5 +1,6 @@
-// The decision loop: its gates, its order and what it clears. The steps
-// themselves are pinned by the decision signature.
+// The decision loop where the decision signature does not reach: a fallback
+// without a column and what a decision clears. Gates, order and the steps
+// themselves are pinned by the signature.
 
 #include "ai/Computerzug.h"
 #include "ai/Schritte.h"
@@ -10,13 +11,9 @@
 #include <deque>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace steinfall {
 namespace {
-
-using Bild = std::array<std::string, 6>;
-const Bild LeeresBild = {".......", ".......", ".......", ".......", ".......", "......."};
 
 // Steps that log their calls as tokens (side steps with the side code: "D1"
 // is DrohungenPruefen for the computer) and answer from a queue per token.
@@ -58,49 +55,6 @@ struct Schrittspur {
         return s;
     }
 };
-
-// One decision with recording steps; NotfallWahl answers 150 unless told.
-std::pair<Entscheidung, std::string> Entscheiden(int zugzaehler, int staerke,
-                                                 std::map<std::string, std::deque<int>> antworten,
-                                                 int volleSpalten = 0) {
-    auto t = test::AnalyseAus(LeeresBild, zugzaehler, staerke);
-    t->Stand.VolleSpalten = volleSpalten;
-    Schrittspur p{"", std::move(antworten)};
-    p.Antworten["N"].push_back(150);
-    const Entscheidung e = ComputerEntscheiden(t->A, p.Schritte());
-    return {e, p.Spur};
-}
-
-TEST(Entscheidungsschleife, ToreNachStaerkeUndZugzaehler) {
-    EXPECT_EQ(Entscheiden(2, Anfaenger, {}).second, "A1 A2 E W N");
-    EXPECT_EQ(Entscheiden(4, Experte, {}).second, "A1 A2 B1 B2 W E W N");
-    const std::string ab6 = "D1 D2 L5 V F1 F2 P A1 A2 ";
-    EXPECT_EQ(Entscheiden(6, Profi, {}).second, ab6 + "B1 B2 W W C2 N");
-    // ZweiSpaltenRest only with exactly five full columns.
-    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 5).second, ab6 + "W Z N");
-    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 4).second, ab6 + "W N");
-    EXPECT_EQ(Entscheiden(42, Anfaenger, {}, 6).second, ab6 + "W N");
-}
-
-TEST(Entscheidungsschleife, ErsterPositiverWertAntwortetMitSeinemSchritt) {
-    const auto pruefe = [](std::pair<Entscheidung, std::string> l, int spalte, const char* schritt,
-                           const std::string& spurEnde) {
-        EXPECT_EQ(l.first.Spalte, spalte);
-        EXPECT_EQ(l.first.Schritt, schritt);
-        EXPECT_EQ(l.first.Durchlaeufe, 1);
-        EXPECT_TRUE(l.second.ends_with(spurEnde)) << l.second;
-    };
-    pruefe(Entscheiden(6, Profi, {{"D1", {155}}}), 155, "9a.1", "D1");
-    pruefe(Entscheiden(6, Profi, {{"D1", {-1}}, {"D2", {152}}}), 152, "9a.2", "D1 D2");
-    pruefe(Entscheiden(6, Profi, {{"L5", {150}}}), 150, "9a.3", "D2 L5");
-    pruefe(Entscheiden(6, Profi, {{"V", {156}}}), 156, "9a.4", "L5 V");
-    pruefe(Entscheiden(4, Experte, {{"W", {153}}}), 153, "9c", "B2 W");
-    pruefe(Entscheiden(4, Experte, {{"W", {0, 154}}}), 154, "9e", "B2 W E W");
-    pruefe(Entscheiden(6, Anfaenger, {{"Z", {151}}}, 5), 151, "9f", "W Z");
-    pruefe(Entscheiden(6, Anfaenger, {}), 150, "9h", "W N");
-    // At move counter 4 there is no 9a.
-    EXPECT_EQ(Entscheiden(4, Anfaenger, {{"D1", {155}}}).first.Schritt, "9h");
-}
 
 TEST(Entscheidungsschleife, NotfallOhneSpalteLaesstAllesNochEinmalLaufen) {
     auto t = test::AnalyseAus({".......", ".......", ".......", ".......", ".......", "..SC..."}, 6,

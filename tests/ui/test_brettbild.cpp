@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace steinfall {
@@ -17,101 +18,29 @@ QPoint Ecke(int p) {
     return {20 + 60 * (p % 7), 15 + 55 * (p / 7)};
 }
 
-// Inside the disc of cell p every pixel has `farbe`; everywhere else the
-// picture equals `vorher`.
-void PruefeNurScheibe(const QImage& bild, const QImage& vorher, int p, QRgb farbe) {
-    const QImage maske = Testbilder().SteinMaske;
-    const QPoint ecke = Ecke(p);
-    int abweichend = 0;
-    for (int y = 0; y < bild.height(); ++y) {
-        for (int x = 0; x < bild.width(); ++x) {
-            const QPoint innen = QPoint(x, y) - ecke;
-            const bool scheibe =
-                QRect(0, 0, 40, 40).contains(innen) && maske.pixel(innen) == 0xff000000;
-            abweichend += bild.pixel(x, y) != (scheibe ? farbe : vorher.pixel(x, y));
-        }
-    }
-    EXPECT_EQ(abweichend, 0) << "cell " << p;
-}
-
 Brettbild NeuesBrettbild(const Bildsatz& bilder) {
     Brettbild brett(bilder, Masstab{});
     brett.SteineMaskieren();
     return brett;
 }
 
+// Each stone colours its disc and nothing else, the highlight too.
 TEST(Brettbild, SteinSetzenFaerbtNurDieScheibe) {
     Brettbild brett = NeuesBrettbild(Testbilder());
     const QImage leer = brett.Bild();
-
-    brett.SteinSetzen(38, 1);
-    PruefeNurScheibe(brett.Bild(), leer, 38, Rot);
-    const QImage mitStein = brett.Bild();
-    brett.SteinSetzen(38, 3); // the highlight replaces the colours inside the disc only
-    PruefeNurScheibe(brett.Bild(), mitStein, 38, Gruen);
-
-    brett.SteinSetzen(0, 2);
-    brett.SteinSetzen(41, 2);
-    EXPECT_EQ(brett.Bild().pixel(Ecke(0) + QPoint(20, 20)), Gelb);
-    EXPECT_EQ(brett.Bild().pixel(Ecke(41) + QPoint(20, 20)), Gelb);
-
+    QImage erwartet = leer;
+    for (const auto& [p, spieler, farbe] :
+         {std::tuple{38, 1, Rot}, {38, 3, Gruen}, {0, 2, Gelb}, {41, 2, Gelb}}) {
+        brett.SteinSetzen(p, spieler);
+        Scheibe(erwartet, Ecke(p).x(), Ecke(p).y(), farbe);
+        EXPECT_EQ(brett.Bild(), erwartet) << "cell " << p << ", stone " << spieler;
+    }
     brett.Leeren();
     EXPECT_EQ(brett.Bild(), leer);
 }
 
-// A stone that is one full square, seen through an all-open column: the
-// first red row of each frame is where it was painted.
-std::vector<int> Bildzeilen(int ziel, bool mitTimer) {
-    Bildsatz bilder = Testbilder();
-    bilder.SteinSpieler.fill(Rot);
-    bilder.SteinMaske.fill(Qt::black);
-    bilder.SpalteMaske.fill(Qt::white);
-    Brettbild brett = NeuesBrettbild(bilder);
-    Fall fall(brett);
-    std::vector<int> zeilen;
-    QObject::connect(&fall, &Fall::Gemalt, [&] {
-        int y = 0;
-        while (y < 345 && brett.Bild().pixel(Ecke(ziel).x(), y) != Rot) {
-            ++y;
-        }
-        zeilen.push_back(y);
-    });
-    fall.FallStarten(ziel, 1);
-    // Bounded, so that a fall that never ends fails instead of hanging.
-    for (int runde = 0; fall.Faellt() && runde < 1000; ++runde) {
-        if (mitTimer) {
-            AufEreignisWarten();
-        } else {
-            fall.timFall_Timer();
-        }
-    }
-    return zeilen;
-}
-
-TEST(Fall, AlleVierzigMillisekunden450TwipsTieferUndZuletztImZiel) {
-    Brettbild brett = NeuesBrettbild(Testbilder());
-    EXPECT_EQ(Fall(brett).timFall().interval(), 40);
-    // Twips 0, 450, ..., 4050 and the bottom row's 4350, in pixels.
-    const std::vector<int> bisUnten{0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 290};
-    EXPECT_EQ(Bildzeilen(38, false), bisUnten);
-    EXPECT_EQ(Bildzeilen(3, false), (std::vector<int>{0, 15}));
-    EXPECT_EQ(Bildzeilen(38, true), bisUnten);
-}
-
-// A clock that moves only while the wait sleeps, a millisecond at most.
-TEST(Warten, MindestensElfKommaEinsMillisekunden) {
-    struct Testuhr : Warteuhr {
-        Zeitpunkt T{};
-        Zeitpunkt Jetzt() override { return T; }
-        void Schlafen(Dauer dauer) override {
-            T += std::min<Dauer>(dauer, std::chrono::milliseconds(1));
-        }
-    } uhr;
-    Warten(uhr);
-    EXPECT_GE(uhr.T.time_since_epoch(), std::chrono::microseconds(11100));
-    EXPECT_LT(uhr.T.time_since_epoch(), std::chrono::microseconds(11200));
-}
-
+// Every 40 ms 450 twips lower, seen only through the empty holes of its
+// column, and nothing of it left once it rests.
 TEST(Fall, NurDurchDieLoecherSichtbarUndOhneSpuren) {
     const Bildsatz bilder = Testbilder();
     Brettbild brett = NeuesBrettbild(bilder);
@@ -120,6 +49,7 @@ TEST(Fall, NurDurchDieLoecherSichtbarUndOhneSpuren) {
     const QImage vorher = brett.Bild();
 
     Fall fall(brett);
+    EXPECT_EQ(fall.timFall().interval(), 40);
     int bilderGezeigt = 0;
     QObject::connect(&fall, &Fall::Gemalt, [&] {
         ++bilderGezeigt;
@@ -148,6 +78,70 @@ TEST(Fall, NurDurchDieLoecherSichtbarUndOhneSpuren) {
     erwartet.SteinSetzen(31, 1);
     erwartet.SteinSetzen(24, 2);
     EXPECT_EQ(brett.Bild(), erwartet.Bild());
+}
+
+// Each pixel as a faktor x faktor block.
+QImage Bloecke(const QImage& bild, int faktor) {
+    return bild.scaled(bild.size() * faktor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The board after two stones, every frame of a stone falling past them
+// behind the front, and the highlight over it once it rests.
+std::vector<QImage> Verlauf(const Bildsatz& bilder) {
+    Brettbild brett(bilder, Masstab{}.Fein(bilder.Faktor));
+    brett.SteineMaskieren();
+    brett.SteinSetzen(38, 2);
+    brett.SteinSetzen(31, 1);
+    Fall fall(brett);
+    std::vector<QImage> folge;
+    QObject::connect(&fall, &Fall::Gemalt, [&] { folge.push_back(brett.Bild()); });
+    fall.FallStarten(24, 1);
+    for (int runde = 0; fall.Faellt() && runde < 100; ++runde) {
+        fall.timFall_Timer();
+    }
+    brett.SteinSetzen(24, 3);
+    folge.push_back(brett.Bild());
+    return folge;
+}
+
+// Composed from pictures at 2x or 3x, the board is the 1x board at that
+// scale: every stone, mask and frame lands on the same cells, pixel for
+// pixel. At ratio 1 the pictures are used as they are.
+TEST(Bildfaktor, FeinerZusammengesetztWieDasVergroesserteBrett) {
+    EXPECT_EQ(Bildfaktor(1.0), 1);
+    EXPECT_EQ(Bildfaktor(1.25), 2);
+    EXPECT_EQ(Bildfaktor(1.5), 2);
+    EXPECT_EQ(Bildfaktor(2.0), 2);
+    EXPECT_EQ(Bildfaktor(3.0), 3);
+
+    const std::vector<QImage> grob = Verlauf(Testbilder());
+    for (const int faktor : {2, 3}) {
+        Bildsatz fein = Testbilder();
+        fein.Faktor = faktor;
+        for (QImage* bild : {&fein.Brett, &fein.SteinSpieler, &fein.SteinComputer,
+                             &fein.SteinHervor, &fein.SteinMaske, &fein.SpalteMaske}) {
+            *bild = Bloecke(*bild, faktor);
+        }
+        const std::vector<QImage> folge = Verlauf(fein);
+        ASSERT_EQ(folge.size(), grob.size());
+        for (std::size_t i = 0; i < folge.size(); ++i) {
+            EXPECT_EQ(folge[i], Bloecke(grob[i], faktor)) << "faktor " << faktor << ", bild " << i;
+        }
+    }
+}
+
+// A clock that moves only while the wait sleeps, a millisecond at most.
+TEST(Warten, MindestensElfKommaEinsMillisekunden) {
+    struct Testuhr : Warteuhr {
+        Zeitpunkt T{};
+        Zeitpunkt Jetzt() override { return T; }
+        void Schlafen(Dauer dauer) override {
+            T += std::min<Dauer>(dauer, std::chrono::milliseconds(1));
+        }
+    } uhr;
+    Warten(uhr);
+    EXPECT_GE(uhr.T.time_since_epoch(), std::chrono::microseconds(11100));
+    EXPECT_LT(uhr.T.time_since_epoch(), std::chrono::microseconds(11200));
 }
 
 } // namespace

@@ -111,6 +111,26 @@ TEST(frmHaupt, NeuesSpielImFallHaeltDenSteinOhneKlackUndLeertDasBrettbild) {
     EXPECT_EQ(f.StatusText(), f.Spielablauf().Txt().TxtKlicken);
 }
 
+// The screen follows the board picture: a stone and a new game repaint it.
+// (The status line covers the board's last pixel row.)
+TEST(frmHaupt, BildschirmZeigtDasBrettbild) {
+    Testfenster f;
+    auto* brett = f.Control<Bildflaeche>("picSpielfeld");
+    const QRect sichtbar(0, 0, 440, 344);
+    auto schirm = [&] {
+        QApplication::processEvents();
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(f.winId())
+            .toImage()
+            .copy(sichtbar.translated(brett->mapTo(&f, QPoint(0, 0))))
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    f.SteinSetzen(38, 1);
+    EXPECT_EQ(schirm(), f.Brett().Bild().copy(sichtbar));
+    QTest::mouseClick(f.Control<Bildflaeche>("picButtonNeuesSpiel"), Qt::LeftButton);
+    EXPECT_EQ(schirm(), Testbilder().Brett.copy(sichtbar));
+}
+
 TEST(Klang, NurMitAusgabeUndTonAn) {
     bool geraet = false;
     Klang klang;

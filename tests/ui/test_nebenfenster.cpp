@@ -61,9 +61,9 @@ TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
     QWidget* zurueck = &a.Zurueck().Item(0);
     QTest::mousePress(zurueck, Qt::LeftButton);
     EXPECT_TRUE(f.KnopfGedrueckt) << "one flag for all picture buttons";
-    a.Zurueck().MouseMove(0, 1, 0, -15, 0);
+    a.Zurueck().MouseMove(-15, 0);
     EXPECT_TRUE(a.Zurueck().Item(1).isHidden());
-    a.Zurueck().MouseUp(0, 1, 0, -15, 0);
+    a.Zurueck().MouseUp(-15, 0);
     EXPECT_TRUE(a.isVisible());
     EXPECT_EQ(f.Gespielt.size(), 2u);
 
@@ -108,15 +108,6 @@ private:
     QWidget& fenster_;
 };
 
-TEST(frmCopyright, Verweise) {
-    EXPECT_EQ(Verweis(3, "https://www.example.org"), "https://www.example.org");
-    EXPECT_EQ(Verweis(4, "steinfall@example.org"),
-              "mailto:steinfall@example.org?subject=Steinfall");
-    for (int i : {0, 1, 2}) {
-        EXPECT_TRUE(Verweis(i, "steinfall@example.org").isEmpty()) << i;
-    }
-}
-
 TEST(frmCopyright, OeffnenVerweiseUndOK) {
     Testfenster f;
     Oeffnen(f, "picButtonCopyright", &frmHaupt::Copyright);
@@ -128,9 +119,7 @@ TEST(frmCopyright, OeffnenVerweiseUndOK) {
     auto text = [&](const char* name) { return c.findChild<QLabel*>(name)->text(); };
     EXPECT_EQ(text("lblInfoTitel0"), "Steinfall");
     EXPECT_EQ(text("lblInfoTitel3"), "Steinfall");
-    EXPECT_EQ(c.CR(0).text(), "Morvell Software");
     EXPECT_EQ(text("lblRegTxt"), "Dieses Produkt ist");
-    EXPECT_EQ(text("lblReg"), "FREEWARE");
     EXPECT_EQ(c.OK().text(), "&OK");
 
     // Only the web and mail lines open something, under the hourglass.

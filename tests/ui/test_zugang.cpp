@@ -5,50 +5,59 @@
 #include "ui/frmCopyright.h"
 
 #include <QAccessible>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
+
+#include <tuple>
 
 namespace steinfall {
 namespace {
 
 using namespace test;
 
-struct Zugang {
-    QAccessible::Role Rolle;
-    QString Name;
-    bool operator==(const Zugang&) const = default;
-};
-
-Zugang Lesen(QWidget* control) {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
-    return {a->role(), a->text(QAccessible::Name)};
-}
-
-void PrintTo(const Zugang& z, std::ostream* aus) {
-    *aus << z.Rolle << " " << z.Name.toStdString();
-}
-
-TEST(Zugang, HauptfensterNenntJedesControlUndDieStellung) {
+TEST(Zugang, JedesControlMitRolleUndNamen) {
     Testfenster f;
-    auto pruefen = [&](const char* control, QAccessible::Role rolle, const char* name) {
-        EXPECT_EQ(Lesen(f.Control<QWidget>(control)), (Zugang{rolle, QString::fromUtf8(name)}))
-            << control;
-    };
-    pruefen("picButtonNeuesSpiel", QAccessible::Button, "Neues Spiel");
-    pruefen("picButtonAnleitung", QAccessible::Button, "Anleitung");
-    pruefen("picButtonCopyright", QAccessible::Button, "Info");
-    pruefen("picButtonExit", QAccessible::Button, "Beenden");
-    pruefen("frAnfang", QAccessible::Grouping, "Wer beginnt ?");
-    pruefen("optAnfangSp2", QAccessible::RadioButton, "Computer");
-    pruefen("frSpielstaerke", QAccessible::Grouping, "Spielstärke :");
-    pruefen("optStaerke1", QAccessible::RadioButton, "Anfänger");
-    pruefen("lblStatus", QAccessible::StatusBar,
-            "Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen.");
-    pruefen("picSpielfeld", QAccessible::Graphic, "Spielbrett");
+    QTest::mouseClick(f.Control<Bildflaeche>("picButtonAnleitung"), Qt::LeftButton);
+    frmAnleitung& a = *f.Anleitung();
+    auto* text = a.findChild<QPlainTextEdit*>("txtAnleitung");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(text)
+                    ->text(QAccessible::Value)
+                    .contains("Viel Spaß beim Knobeln"));
+    a.Zurueck().MouseDown();
+    a.Zurueck().MouseUp(1, 1);
+    QTest::mouseClick(f.Control<Bildflaeche>("picButtonCopyright"), Qt::LeftButton);
+    frmCopyright& c = *f.Copyright();
 
+    const std::vector<std::tuple<QWidget*, QAccessible::Role, QString>> controls = {
+        {f.Control<QWidget>("picButtonNeuesSpiel"), QAccessible::Button, "Neues Spiel"},
+        {f.Control<QWidget>("picButtonAnleitung"), QAccessible::Button, "Anleitung"},
+        {f.Control<QWidget>("picButtonCopyright"), QAccessible::Button, "Info"},
+        {f.Control<QWidget>("picButtonExit"), QAccessible::Button, "Beenden"},
+        {f.Control<QWidget>("frAnfang"), QAccessible::Grouping, "Wer beginnt ?"},
+        {f.Control<QWidget>("optAnfangSp2"), QAccessible::RadioButton, "Computer"},
+        {f.Control<QWidget>("frSpielstaerke"), QAccessible::Grouping, "Spielstärke :"},
+        {f.Control<QWidget>("optStaerke1"), QAccessible::RadioButton, "Anfänger"},
+        {f.Control<QWidget>("lblStatus"), QAccessible::StatusBar,
+         "Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen."},
+        {f.Control<QWidget>("picSpielfeld"), QAccessible::Graphic, "Spielbrett"},
+        {&a.Zurueck().Item(0), QAccessible::Button, "Zurück"},
+        {text, QAccessible::EditableText, "Anleitung"},
+        {&c.CR(0), QAccessible::StaticText, "Morvell Software"},
+        {&c.CR(3), QAccessible::Link, c.CR(3).text()},
+        {&c.CR(4), QAccessible::Link, c.CR(4).text()},
+        {c.findChild<QLabel*>("lblReg"), QAccessible::StaticText, "FREEWARE"},
+        {&c.OK(), QAccessible::Button, "OK"},
+    };
+    for (const auto& [control, rolle, name] : controls) {
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(control);
+        EXPECT_EQ(zugang->role(), rolle) << name.toStdString();
+        EXPECT_EQ(zugang->text(QAccessible::Name), name);
+    }
+}
+
+TEST(Zugang, BrettNenntDieStellung) {
+    Testfenster f;
     auto* brett = f.Control<Bildflaeche>("picSpielfeld");
     auto stellung = [&] {
         return QAccessible::queryAccessibleInterface(brett)->text(QAccessible::Description);
@@ -60,28 +69,6 @@ TEST(Zugang, HauptfensterNenntJedesControlUndDieStellung) {
     EXPECT_TRUE(stellung().contains("Spalte 4: Spieler")) << stellung().toStdString();
     EXPECT_EQ(stellung().count("Spieler"), 1);
     EXPECT_EQ(stellung().count("Computer"), 1);
-}
-
-TEST(Zugang, NebenfensterNennenTexteUndVerweise) {
-    Testfenster f;
-    QTest::mouseClick(f.Control<Bildflaeche>("picButtonAnleitung"), Qt::LeftButton);
-    frmAnleitung& a = *f.Anleitung();
-    EXPECT_EQ(Lesen(&a.Zurueck().Item(0)), (Zugang{QAccessible::Button, "Zurück"}));
-    auto* text = a.findChild<QPlainTextEdit*>("txtAnleitung");
-    EXPECT_EQ(Lesen(text), (Zugang{QAccessible::EditableText, "Anleitung"}));
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(text)
-                    ->text(QAccessible::Value)
-                    .contains("Viel Spaß beim Knobeln"));
-    a.Zurueck().MouseDown(0, 1, 0, 1, 1);
-    a.Zurueck().MouseUp(0, 1, 0, 1, 1);
-
-    QTest::mouseClick(f.Control<Bildflaeche>("picButtonCopyright"), Qt::LeftButton);
-    frmCopyright& c = *f.Copyright();
-    EXPECT_EQ(Lesen(&c.CR(0)), (Zugang{QAccessible::StaticText, "Morvell Software"}));
-    EXPECT_EQ(Lesen(&c.CR(3)), (Zugang{QAccessible::Link, c.CR(3).text()}));
-    EXPECT_EQ(Lesen(&c.CR(4)), (Zugang{QAccessible::Link, c.CR(4).text()}));
-    EXPECT_EQ(Lesen(c.findChild<QLabel*>("lblReg")), (Zugang{QAccessible::StaticText, "FREEWARE"}));
-    EXPECT_EQ(Lesen(&c.OK()), (Zugang{QAccessible::Button, "OK"}));
 }
 
 } // namespace

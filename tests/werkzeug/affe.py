@@ -46,16 +46,13 @@ def bild():
     return lambda x, y: tuple(d[start + y * zeile + 4 * x + 2 - k] for k in range(3))
 
 
-def farbe(datei):  # the centre of a stone picture
-    return tuple(aufruf("convert", datei, "-crop", "1x1+20+20", "-depth", "8", "rgb:-"))
-
-
 class Affe:
     def __init__(self, spiel, assets, saat):
         self.zufall = random.Random(saat)
-        self.steine = {farbe(f"{assets}/stein_spieler.png"): "X",
-                       farbe(f"{assets}/stein_computer.png"): "O",
-                       farbe(f"{assets}/stein_hervor.png"): "H"}
+        # A stone picture's centre colour tells the stone.
+        self.steine = {tuple(aufruf("convert", f"{assets}/stein_{name}.png", "-crop", "1x1+20+20",
+                                    "-depth", "8", "rgb:-")): zeichen
+                       for name, zeichen in [("spieler", "X"), ("computer", "O"), ("hervor", "H")]}
         self.log = open(os.environ.get("AFFE_LOG", "/dev/null"), "w")
         self.spiel = subprocess.Popen([spiel], stdout=self.log, stderr=self.log)
         self.fenster = xdo("search", "--sync", "--onlyvisible", "--name", "^Steinfall$").split()[0]
@@ -106,9 +103,7 @@ class Affe:
                 return jetzt
             vorher = jetzt
             time.sleep(0.15)
-        namen = [xdo("getwindowname", i).strip()
-                 for i in xdo("search", "--onlyvisible", "--name", ".").split()]
-        raise Fehler(f"kommt in {grenze} s nicht zur Ruhe: Fenster {namen}, Statuszeile "
+        raise Fehler(f"kommt in {grenze} s nicht zur Ruhe: Statuszeile "
                      f"{'wie' if jetzt[1] == self.idle else 'anders als'} in Ruhe, Brett "
                      f"{self.brett(jetzt[0])}")
 
@@ -130,8 +125,6 @@ class Affe:
 
     def pruefen(self):
         b = self.brett(self.zur_ruhe()[0])
-        if os.environ.get("AFFE_ZEIGEN"):
-            print(b, flush=True)
         if self.verstoesse(b):  # a moment between two steps passes; a broken game stays
             time.sleep(1)
             b = self.brett(self.zur_ruhe()[0])
@@ -154,6 +147,7 @@ class Affe:
 
     def ereignis(self):
         z, art = self.zufall, self.zufall.random()
+        punkt = (0, 0)
         if art < 0.35:  # the board, any button, sometimes twice in a hurry
             punkt = (z.randint(360, 800), z.randint(232, 577))
             xdo("mousemove", *punkt, "click", "--repeat", z.choice([1, 1, 2, 3]), "--delay",
@@ -170,25 +164,21 @@ class Affe:
             punkt = z.choice(OPTIONEN)
             xdo("mousemove", *punkt, "click", 1)
         elif art < 0.90:
-            punkt = (0, 0)
             xdo("windowfocus", self.fenster, "key", z.choice(TASTEN))
         else:
-            punkt = (0, 0)
             for fid, name in self.fenster_offen():
                 self.antworten(fid, name)
         # A release on the exit button: its question is answered "Nein" at once.
         x, y = punkt
         ende = time.monotonic() + (1 if 736 <= x <= 825 and 592 <= y <= 619 else 0)
         while time.monotonic() < ende:
-            beenden = [f for f in self.fenster_offen() if f[1] == "-=Beenden=-"]
-            if beenden:
+            if beenden := [f for f in self.fenster_offen() if f[1] == "-=Beenden=-"]:
                 self.antworten(*beenden[0])
                 break
         time.sleep(z.random() * 0.05)
 
     def laufen(self, anzahl, schluss):
-        loecher, self.idle = self.zur_ruhe()
-        self.leer = loecher
+        self.leer, self.idle = self.zur_ruhe()
         naechste = 0
         for nr in range(anzahl):
             self.nr = nr
@@ -210,9 +200,8 @@ def main():
     try:
         affe.laufen(anzahl, beginn + (sekunden or float("inf")))
         mb = affe.speicher
-        print(f"{affe.nr + 1} Ereignisse, {len(mb)} Prüfungen in {time.monotonic() - beginn:.0f} s; Speicher (MB) "
-              f"erst {mb[0]}, nach einem Zehntel {mb[len(mb) // 10]}, zuletzt {mb[-1]}, "
-              f"höchstens {max(mb)}")
+        print(f"{affe.nr + 1} Ereignisse, {len(mb)} Prüfungen in {time.monotonic() - beginn:.0f} s; "
+              f"Speicher (MB) erst {mb[0]}, nach einem Zehntel {mb[len(mb) // 10]}, zuletzt {mb[-1]}")
         # After the warm-up the game holds nothing per event.
         if mb[-1] > mb[len(mb) // 10] + 30:
             raise Fehler("der Speicher wächst")
