@@ -9,7 +9,8 @@ spiel=$(realpath "$1")
 ziel=$(cd "$(dirname "$0")/../docs/bilder" && pwd)
 source "$(dirname "$0")/../tests/werkzeug/xvfb.sh"
 
-"$spiel" >"$arbeit/spiel.log" 2>&1 &
+# The pictures show the German game, whatever the language here.
+"$spiel" --sprache de >"$arbeit/spiel.log" 2>&1 &
 spiel_pid=$!
 timeout 30 xdotool search --sync --onlyvisible --name '^Steinfall$' >/dev/null
 
