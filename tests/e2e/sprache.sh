@@ -46,7 +46,7 @@ lesen() { # <endung> <Umgebung ...>
             name=${knopf%%:*} ort=${knopf#*:}
             convert "$arbeit/bild.png" -crop "$ort" +repage "$arbeit/knopf.png"
             [ "$(compare -metric AE "$arbeit/knopf.png" "$bilder/knopf_$name$endung.png" null: 2>&1)" = 0 ] ||
-                gleich=0
+                { gleich=0; break; }
         done
         [ "$gleich" = 1 ] && break
         sleep 0.1
