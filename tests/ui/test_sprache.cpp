@@ -4,9 +4,6 @@
 #include "ui/frmAnleitung.h"
 #include "ui/frmCopyright.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 
 #include <set>
@@ -27,25 +24,16 @@ void Zerlegen(const QString& text, Woerter& woerter) {
     }
 }
 
-// Everything a player reads or hears named in a window and its controls.
+// Everything a player reads or hears named in a window and its controls:
+// titles, names for screen readers, the texts of labels, buttons, frames and
+// text boxes.
 void Sammeln(const QWidget& fenster, Woerter& woerter) {
-    QList<const QWidget*> alle{&fenster};
-    for (const QWidget* kind : fenster.findChildren<QWidget*>()) {
-        alle << kind;
-    }
+    QList<const QWidget*> alle = fenster.findChildren<const QWidget*>();
+    alle << &fenster;
     for (const QWidget* w : alle) {
-        for (const QString& t :
-             {w->windowTitle(), w->accessibleName(), w->accessibleDescription(), w->toolTip()}) {
-            Zerlegen(t, woerter);
-        }
-        if (const auto* l = qobject_cast<const QLabel*>(w)) {
-            Zerlegen(l->text(), woerter);
-        } else if (const auto* k = qobject_cast<const QAbstractButton*>(w)) {
-            Zerlegen(k->text(), woerter);
-        } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
-            Zerlegen(g->title(), woerter);
-        } else if (const auto* p = qobject_cast<const QPlainTextEdit*>(w)) {
-            Zerlegen(p->toPlainText(), woerter);
+        for (const char* eigenschaft : {"windowTitle", "accessibleName", "accessibleDescription",
+                                        "toolTip", "text", "title", "plainText"}) {
+            Zerlegen(w->property(eigenschaft).toString(), woerter);
         }
     }
 }
