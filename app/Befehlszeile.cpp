@@ -1,9 +1,12 @@
 #include "app/Befehlszeile.h"
 
 #include "Kennung.h"
+#include "core/Sprache.h"
+#include "ui/Sprachtext.h"
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -14,9 +17,13 @@ namespace {
 QList<QCommandLineOption> Optionen() {
     return {
         {{QStringLiteral("h"), QStringLiteral("help")},
-         QStringLiteral("Zeigt diese Hilfe und endet.")},
+         Sprachtext("Zeigt diese Hilfe und endet.", "Shows this help and exits.")},
         {{QStringLiteral("v"), QStringLiteral("version")},
-         QStringLiteral("Zeigt die Version und endet.")},
+         Sprachtext("Zeigt die Version und endet.", "Shows the version and exits.")},
+        {{QStringLiteral("sprache"), QStringLiteral("language")},
+         Sprachtext("Spielt auf Deutsch (de) oder Englisch (en).",
+                    "Plays in German (de) or English (en)."),
+         QStringLiteral("de|en")},
     };
 }
 
@@ -24,46 +31,77 @@ QString MitStrichen(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
-// Qt's own help is English; the game speaks German.
+// Qt's own help is English only; the game's speaks the game's language.
 QString Hilfe(const QList<QCommandLineOption>& optionen) {
-    QString text = QStringLiteral("Aufruf: steinfall [Optionen]\n\n"
-                                  "Vier in einer Reihe gegen den Computer.\n\n"
-                                  "Optionen:\n");
+    QString text = Sprachtext("Aufruf: steinfall [Optionen]\n\n"
+                              "Vier in einer Reihe gegen den Computer.\n\n"
+                              "Optionen:\n",
+                              "Usage: steinfall [options]\n\n"
+                              "Four in a row against the computer.\n\n"
+                              "Options:\n");
+    // The descriptions in one column, right of the longest names.
+    QStringList links;
+    qsizetype breite = 0;
     for (const QCommandLineOption& option : optionen) {
         QStringList namen;
         for (const QString& name : option.names()) {
             namen << MitStrichen(name);
         }
-        QString links = namen.join(QStringLiteral(", "));
+        QString zeile = namen.join(QStringLiteral(", "));
         if (!option.valueName().isEmpty()) {
-            links += QStringLiteral(" <%1>").arg(option.valueName());
+            zeile += QStringLiteral(" <%1>").arg(option.valueName());
         }
-        text += QStringLiteral("  %1  %2\n").arg(links, -18).arg(option.description());
+        breite = std::max(breite, zeile.size());
+        links << zeile;
+    }
+    for (qsizetype i = 0; i < optionen.size(); ++i) {
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(links[i], -static_cast<int>(breite))
+                    .arg(optionen[i].description());
     }
     return text;
 }
 
 int Fehler(const QString& text) {
-    std::fprintf(stderr, "steinfall: %s (siehe steinfall --help)\n", text.toUtf8().constData());
+    const QString zeile = Sprachtext("steinfall: %1 (siehe steinfall --help)\n",
+                                     "steinfall: %1 (see steinfall --help)\n")
+                              .arg(text);
+    std::fputs(zeile.toUtf8().constData(), stderr);
     return 2;
 }
 
 } // namespace
 
 Befehlszeile BefehlszeileLesen(const QStringList& argumente) {
-    const QList<QCommandLineOption> optionen = Optionen();
+    // The system's language, unless the command line names one; the help,
+    // an error and the game all speak the chosen one.
+    SpracheWaehlen(SpracheDesSystems());
     QCommandLineParser parser;
-    parser.addOptions(optionen);
+    parser.addOptions(Optionen());
+    const bool gelesen = parser.parse(argumente);
+    const QString name = parser.value(QStringLiteral("sprache"));
+    // Only the two names the help lists, not a whole locale name.
+    const std::optional<Sprache> sprache =
+        name == u"de" || name == u"en" ? SpracheAusName(name.toStdString()) : std::nullopt;
+    if (sprache) {
+        SpracheWaehlen(*sprache);
+    }
+    // Read again: the help's texts are in the chosen language now.
+    const QList<QCommandLineOption> optionen = Optionen();
     Befehlszeile ergebnis;
-    if (!parser.parse(argumente)) {
+    if (!gelesen) {
         const QStringList unbekannt = parser.unknownOptionNames();
         ergebnis.Ende =
-            Fehler(unbekannt.isEmpty()
-                       ? parser.errorText()
-                       : QStringLiteral("unbekannte Option %1").arg(MitStrichen(unbekannt[0])));
+            Fehler(unbekannt.isEmpty() ? parser.errorText()
+                                       : Sprachtext("unbekannte Option %1", "unknown option %1")
+                                             .arg(MitStrichen(unbekannt[0])));
     } else if (!parser.positionalArguments().isEmpty()) {
-        ergebnis.Ende =
-            Fehler(QStringLiteral("unerwartetes Argument %1").arg(parser.positionalArguments()[0]));
+        ergebnis.Ende = Fehler(Sprachtext("unerwartetes Argument %1", "unexpected argument %1")
+                                   .arg(parser.positionalArguments()[0]));
+    } else if (parser.isSet(QStringLiteral("sprache")) && !sprache) {
+        ergebnis.Ende = Fehler(
+            Sprachtext("unbekannte Sprache %1 (de oder en)", "unknown language %1 (de or en)")
+                .arg(name));
     } else if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(Hilfe(optionen).toUtf8().constData(), stdout);
         ergebnis.Ende = 0;

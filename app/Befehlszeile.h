@@ -14,8 +14,9 @@ struct Befehlszeile {
     std::optional<int> Ende;
 };
 
-// Reads the arguments (the program's name first), prints help, version or a
-// one-line error.
+// Reads the arguments (the program's name first) and chooses the language
+// of every text: the system's, unless --sprache (--language) names one.
+// Prints help, version or a one-line error in that language.
 Befehlszeile BefehlszeileLesen(const QStringList& argumente);
 
 // Help and version are answered without a display, before the window system

@@ -2,6 +2,7 @@
 
 #include "ai/Regelspieler.h"
 #include "ui/Bilder.h"
+#include "ui/Sprachtext.h"
 #include "ui/frmHaupt.h"
 
 #include <QGuiApplication>
@@ -65,27 +66,39 @@ bool AnzeigeNormal(int dpiX, int dpiY) {
 }
 
 std::string SchriftgradText(const Systemversion& version) {
-    std::string text = "Sie haben eine benutzerdefinierte Schriftgröße unter\r\n"
-                       "Windows eingestellt.\r\n"
-                       "Steinfall kann allerdings nur mit eingestellter normaler\r\n"
-                       "Schriftgröße gestartet werden.";
+    std::string text = Sprachwahl("Sie haben eine benutzerdefinierte Schriftgröße unter\r\n"
+                                  "Windows eingestellt.\r\n"
+                                  "Steinfall kann allerdings nur mit eingestellter normaler\r\n"
+                                  "Schriftgröße gestartet werden.",
+                                  "You have set a custom font size in Windows.\r\n"
+                                  "Steinfall can only be started with the normal\r\n"
+                                  "font size.");
     if (version.Plattform != 1 || version.Major != 4) {
         return text;
     }
     if (version.Minor < 10) {
-        text += "\r\n\r\n"
-                "Unter Windows 95 können Sie die Schriftgröße\r\n"
-                "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'\r\n"
-                "doppelklicken und unter der Lasche Einstellungen den\r\n"
-                "Schriftgrad 'Kleine Schriftarten' auswählen.";
+        text += Sprachwahl("\r\n\r\n"
+                           "Unter Windows 95 können Sie die Schriftgröße\r\n"
+                           "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'\r\n"
+                           "doppelklicken und unter der Lasche Einstellungen den\r\n"
+                           "Schriftgrad 'Kleine Schriftarten' auswählen.",
+                           "\r\n\r\n"
+                           "On Windows 95, double-click 'Display' in the\r\n"
+                           "'Control Panel' and choose 'Small Fonts' on the\r\n"
+                           "'Settings' tab.");
     } else {
-        text += "\r\n\r\n"
-                "Unter Windows 98 können Sie die Schriftgröße\r\n"
-                "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'\r\n"
-                "doppelklicken, unter der Lasche 'Einstellungen' den\r\n"
-                "Knopf 'Weitere Optionen' wählen und dort unter der Lasche\r\n"
-                "'Allgemein' die Schriftgröße in 'Kleine Schriftarten'\r\n"
-                "ändern.";
+        text += Sprachwahl("\r\n\r\n"
+                           "Unter Windows 98 können Sie die Schriftgröße\r\n"
+                           "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'\r\n"
+                           "doppelklicken, unter der Lasche 'Einstellungen' den\r\n"
+                           "Knopf 'Weitere Optionen' wählen und dort unter der Lasche\r\n"
+                           "'Allgemein' die Schriftgröße in 'Kleine Schriftarten'\r\n"
+                           "ändern.",
+                           "\r\n\r\n"
+                           "On Windows 98, double-click 'Display' in the\r\n"
+                           "'Control Panel', click 'Advanced' on the 'Settings'\r\n"
+                           "tab and set the font size to 'Small Fonts' on the\r\n"
+                           "'General' tab.");
     }
     return text;
 }
@@ -97,7 +110,8 @@ std::unique_ptr<frmHaupt> Main() {
         // The box shows lines, not line ends.
         const QString text = QString::fromStdString(SchriftgradText(SystemversionAbfragen()))
                                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler (Falscher Schriftgrad) :"),
+        QMessageBox box(QMessageBox::Critical,
+                        Sprachtext("Fehler (Falscher Schriftgrad) :", "Error (wrong font size)"),
                         text, QMessageBox::Ok);
         box.exec();
         return nullptr;

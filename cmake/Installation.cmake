@@ -30,8 +30,14 @@ foreach(groesse ${STEINFALL_ICONGROESSEN})
             RENAME ${STEINFALL_ANWENDUNGS_ID}.png)
 endforeach()
 
-# The manual pages are German, like the game. An English page, once written,
-# takes man6/ and the German ones move to de/man6/.
-install(FILES ${CMAKE_SOURCE_DIR}/docs/man/de/steinfall.6
-              ${CMAKE_SOURCE_DIR}/docs/man/de/steinfall-analyse.6
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The manual pages in English where man looks first, in German for German
+# locales.
+foreach(sprache en de)
+    set(ziel ${CMAKE_INSTALL_MANDIR}/man6)
+    if(sprache STREQUAL "de")
+        set(ziel ${CMAKE_INSTALL_MANDIR}/de/man6)
+    endif()
+    install(FILES ${CMAKE_SOURCE_DIR}/docs/man/${sprache}/steinfall.6
+                  ${CMAKE_SOURCE_DIR}/docs/man/${sprache}/steinfall-analyse.6
+            DESTINATION ${ziel})
+endforeach()

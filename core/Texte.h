@@ -5,7 +5,8 @@
 namespace steinfall {
 
 // Every text of the status line and of the game's message boxes. Filled once
-// by InitSprache; the rest of the game refers to the slots by name.
+// by InitSprache in the chosen language (see Sprache.h); the rest of the game
+// refers to the slots by name.
 struct Texte {
     std::string TxtVerlorenDiagonal;
     std::string TxtNiederlage;

@@ -9,7 +9,8 @@ spiel=$(realpath "$1")
 ziel=$(cd "$(dirname "$0")/../docs/bilder" && pwd)
 source "$(dirname "$0")/../tests/werkzeug/xvfb.sh"
 source "$(dirname "$0")/../tests/werkzeug/spiel.sh"
-spiel_starten
+# The pictures show the German game, whatever the language here.
+spiel_starten LC_ALL=C.UTF-8
 
 # The 640 x 480 game area lies in the middle of the 1024 x 768 screen.
 spielflaeche() {

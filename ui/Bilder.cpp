@@ -1,5 +1,7 @@
 #include "ui/Bilder.h"
 
+#include "core/Sprache.h"
+
 #include <QDir>
 
 #include <algorithm>
@@ -35,9 +37,13 @@ Bildsatz BilderLaden(const QString& ordner, int faktor) {
     auto laden = [&](const char* name, QSize groesse) {
         return BildLaden(ordner, QString::fromLatin1(name), groesse, faktor);
     };
+    // The buttons' captions are drawn into their pictures: one set per language.
+    const QString sprache =
+        GewaehlteSprache() == Sprache::Englisch ? QStringLiteral("_en") : QString();
     auto knopf = [&](const QString& name, QSize groesse) {
-        return std::array<QImage, 2>{BildLaden(ordner, name + ".png", groesse, faktor),
-                                     BildLaden(ordner, name + "_gedrueckt.png", groesse, faktor)};
+        return std::array<QImage, 2>{
+            BildLaden(ordner, name + sprache + ".png", groesse, faktor),
+            BildLaden(ordner, name + "_gedrueckt" + sprache + ".png", groesse, faktor)};
     };
 
     Bildsatz b;

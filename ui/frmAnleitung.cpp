@@ -3,6 +3,7 @@
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
 #include "ui/Rasterop.h"
+#include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
 #include "ui/frmHaupt.h"
 
@@ -42,6 +43,33 @@ const char* const AnleitungText =
     "\r\n"
     "     Morvell\r\n";
 
+// The same in English, in lines no longer than the German ones.
+const char* const AnleitungTextEnglisch =
+    "     In Steinfall, you and the computer take turns dropping\r\n"
+    "     a piece into the board.\r\n"
+    "     Whoever first gets four pieces in a row, vertically,\r\n"
+    "     horizontally or diagonally, wins the game.\r\n"
+    "     If all 42 pieces have been dropped and nobody has a row\r\n"
+    "     of four, the game ends in a draw.\r\n"
+    "\r\n"
+    "     To drop a piece, click the column of the board where\r\n"
+    "     you want it to go.\r\n"
+    "     The line of text below the board tells you what is\r\n"
+    "     happening in the game.\r\n"
+    "\r\n"
+    "     To the left of the board is a panel of settings, which\r\n"
+    "     should all explain themselves.\r\n"
+    "\r\n"
+    "     If the sound gets on your nerves, press 'S' to turn it\r\n"
+    "     off and on again.\r\n"
+    "     Press 'A' to turn the falling of the pieces off\r\n"
+    "     and on.\r\n"
+    "\r\n"
+    "\r\n"
+    "     Have fun puzzling it out,\r\n"
+    "\r\n"
+    "     Morvell\r\n";
+
 namespace {
 
 // The window and its controls, in twips.
@@ -56,7 +84,7 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), haupt_(haupt),
       picAnleitung_(haupt.Bilder().Logo) {
     // Not a child of the main window: disabling that must not disable this.
-    setWindowTitle(QStringLiteral("Anleitung"));
+    setWindowTitle(Sprachtext("Anleitung", "Instructions"));
     setFont(haupt.font());
     const Masstab& m = haupt.Massstab();
     setFixedSize(m.PixelX(FensterBreite), m.PixelY(FensterHoehe));
@@ -73,14 +101,14 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
     txtAnleitung_->setReadOnly(true);
     txtAnleitung_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The box shows lines, not line ends.
-    txtAnleitung_->setPlainText(
-        QString::fromUtf8(AnleitungText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtAnleitung_->setPlainText(Sprachtext(AnleitungText, AnleitungTextEnglisch)
+                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     picButtonZurueck_ = new Bildknopf(this, haupt.Bilder().KnopfZurueck, "picButtonZurueck",
                                       m.Rechteck(3375, 6300, 1650, 405), m, haupt.KnopfGedrueckt,
                                       haupt, [this] { Zurueckkehren(); });
-    picButtonZurueck_->Beschriften(QStringLiteral("Zurück"));
-    txtAnleitung_->setAccessibleName(QStringLiteral("Anleitung"));
+    picButtonZurueck_->Beschriften(Sprachtext("Zurück", "Back"));
+    txtAnleitung_->setAccessibleName(Sprachtext("Anleitung", "Instructions"));
     Form_Load();
 }
 

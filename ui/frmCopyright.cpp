@@ -2,6 +2,7 @@
 
 #include "ui/Bildflaeche.h"
 #include "ui/Rasterop.h"
+#include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
 #include "ui/frmHaupt.h"
 
@@ -48,7 +49,7 @@ QString Verweis(int index, const QString& text) {
 frmCopyright::frmCopyright(frmHaupt& haupt)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), haupt_(haupt) {
     // Not a child of the main window: disabling that must not disable this.
-    setWindowTitle(QStringLiteral("Copyright"));
+    setWindowTitle(Sprachtext("Copyright", "About Steinfall"));
     setFont(haupt.font());
     const Masstab& m = haupt.Massstab();
     setFixedSize(m.PixelX(FensterBreite), m.PixelY(FensterHoehe));
@@ -93,8 +94,8 @@ void frmCopyright::ControlsAnlegen() {
     }
     lblInfoTitel_[3]->setStyleSheet(QStringLiteral("color: #808080"));
     lblInfoTitel_[0]->setStyleSheet(QStringLiteral("color: #1f4fbf"));
-    lblInfoTitel_[1] =
-        label(QStringLiteral("für Linux"), "lblInfoTitel1", m.Rechteck(1440, 750, 3900, 255));
+    lblInfoTitel_[1] = label(Sprachtext("für Linux", "for Linux"), "lblInfoTitel1",
+                             m.Rechteck(1440, 750, 3900, 255));
     lblInfoTitel_[2] = label(QStringLiteral("Copyright © Morvell Software"), "lblInfoTitel2",
                              m.Rechteck(1440, 1005, 3900, 255));
 
@@ -116,7 +117,8 @@ void frmCopyright::ControlsAnlegen() {
         RolleSetzen(*lblCR_[i], QAccessible::Link);
     }
     linie(2880);
-    label(QStringLiteral("Dieses Produkt ist"), "lblRegTxt", m.Rechteck(240, 3000, 1800, 255));
+    label(Sprachtext("Dieses Produkt ist", "This product is"), "lblRegTxt",
+          m.Rechteck(240, 3000, 1800, 255));
     QLabel* lblReg = label(QStringLiteral("FREEWARE"), "lblReg", m.Rechteck(2040, 2970, 2400, 300));
     QFont frei = font();
     frei.setBold(true);

@@ -3,6 +3,7 @@
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
 #include "ui/Rasterop.h"
+#include "ui/Sprachtext.h"
 #include "ui/Warten.h"
 #include "ui/Zugang.h"
 #include "ui/frmAnleitung.h"
@@ -99,7 +100,7 @@ void frmHaupt::ControlsAnlegen() {
     picSpielfeld_ = bildflaeche(picContainer_, &brettbild_.Bild(), "picSpielfeld",
                                 m.Rechteck(2520, 1320, BrettbildBreite, BrettbildHoehe));
 
-    RolleSetzen(*picSpielfeld_, QAccessible::Graphic, QStringLiteral("Spielbrett"));
+    RolleSetzen(*picSpielfeld_, QAccessible::Graphic, Sprachtext("Spielbrett", "Game board"));
     lblStatus_ = new QLabel(picContainer_);
     // Before its first text: a text change makes Qt fix the label's role.
     RolleSetzen(*lblStatus_, QAccessible::StatusBar);
@@ -125,37 +126,38 @@ void frmHaupt::ControlsAnlegen() {
                   [this] { CopyrightOeffnen(); });
     picButtonExit_ = bildknopf(bilder_.KnopfBeenden, "picButtonExit",
                                m.Rechteck(8160, 6720, 1335, 405), [this] { SpielBeenden(); });
-    picButtonNeuesSpiel_->Beschriften(QStringLiteral("Neues Spiel"));
-    picButtonAnleitung_->Beschriften(QStringLiteral("Anleitung"));
-    picButtonCopyright_->Beschriften(QStringLiteral("Info"));
-    picButtonExit_->Beschriften(QStringLiteral("Beenden"));
+    picButtonNeuesSpiel_->Beschriften(Sprachtext("Neues Spiel", "New game"));
+    picButtonAnleitung_->Beschriften(Sprachtext("Anleitung", "Instructions"));
+    picButtonCopyright_->Beschriften(Sprachtext("Info", "About"));
+    picButtonExit_->Beschriften(Sprachtext("Beenden", "Quit"));
 
     picOptionenBild_ = QImage(fein.PixelX(1815), fein.PixelY(3375), QImage::Format_RGB32);
     picOptionenBild_.fill(OptionenFarbe);
     auto* picOptionen = bildflaeche(picContainer_, &picOptionenBild_, "picOptionen",
                                     m.Rechteck(240, 3120, 1815, 3375));
 
-    auto rahmen = [&](const char* titel, const char* name, QRect ort) {
-        auto* fr = new QGroupBox(QString::fromUtf8(titel), picOptionen);
+    auto rahmen = [&](const QString& titel, const char* name, QRect ort) {
+        auto* fr = new QGroupBox(titel, picOptionen);
         fr->setObjectName(QString::fromLatin1(name));
         fr->setGeometry(ort);
         Hintergrund(*fr, OptionenFarbe);
         return fr;
     };
-    auto option = [&](QGroupBox* fr, const char* text, const char* name, double oben) {
-        auto* opt = new QRadioButton(QString::fromUtf8(text), fr);
+    auto option = [&](QGroupBox* fr, const QString& text, const char* name, double oben) {
+        auto* opt = new QRadioButton(text, fr);
         opt->setObjectName(QString::fromLatin1(name));
         opt->setGeometry(m.Rechteck(120, oben, 1215, 255));
         return opt;
     };
-    auto* frAnfang = rahmen("Wer beginnt ?", "frAnfang", m.Rechteck(150, 240, 1455, 1095));
-    optAnfangSp_[1] = option(frAnfang, "Spieler", "optAnfangSp1", 360);
-    optAnfangSp_[2] = option(frAnfang, "Computer", "optAnfangSp2", 720);
-    auto* frSpielstaerke =
-        rahmen("Spielstärke :", "frSpielstaerke", m.Rechteck(150, 1560, 1455, 1575));
-    optStaerke_[1] = option(frSpielstaerke, "Anfänger", "optStaerke1", 360);
-    optStaerke_[3] = option(frSpielstaerke, "Experte", "optStaerke3", 720);
-    optStaerke_[4] = option(frSpielstaerke, "Profi", "optStaerke4", 1080);
+    auto* frAnfang = rahmen(Sprachtext("Wer beginnt ?", "Who starts?"), "frAnfang",
+                            m.Rechteck(150, 240, 1455, 1095));
+    optAnfangSp_[1] = option(frAnfang, Sprachtext("Spieler", "You"), "optAnfangSp1", 360);
+    optAnfangSp_[2] = option(frAnfang, Sprachtext("Computer", "Computer"), "optAnfangSp2", 720);
+    auto* frSpielstaerke = rahmen(Sprachtext("Spielstärke :", "Skill level:"), "frSpielstaerke",
+                                  m.Rechteck(150, 1560, 1455, 1575));
+    optStaerke_[1] = option(frSpielstaerke, Sprachtext("Anfänger", "Beginner"), "optStaerke1", 360);
+    optStaerke_[3] = option(frSpielstaerke, Sprachtext("Experte", "Expert"), "optStaerke3", 720);
+    optStaerke_[4] = option(frSpielstaerke, Sprachtext("Profi", "Master"), "optStaerke4", 1080);
     optAnfangSp_[1]->setChecked(true);
     optStaerke_[3]->setChecked(true);
 
@@ -334,13 +336,13 @@ void frmHaupt::BrettBeschreiben() {
         for (int zeile = AnzahlZeilen - 1; zeile >= 0; --zeile) {
             const int stein = spiel_.Stand().Brett[zeile * AnzahlSpalten + spalte];
             if (stein != Leer) {
-                steine << (stein == SteinSpieler ? QStringLiteral("Spieler")
-                                                 : QStringLiteral("Computer"));
+                steine << (stein == SteinSpieler ? Sprachtext("Spieler", "you")
+                                                 : Sprachtext("Computer", "computer"));
             }
         }
-        spalten << QStringLiteral("Spalte %1: %2")
+        spalten << Sprachtext("Spalte %1: %2", "Column %1: %2")
                        .arg(spalte + 1)
-                       .arg(steine.isEmpty() ? QStringLiteral("leer") : steine.join(u", "));
+                       .arg(steine.isEmpty() ? Sprachtext("leer", "empty") : steine.join(u", "));
     }
     picSpielfeld_->setAccessibleDescription(spalten.join(u"; "));
 }
@@ -357,8 +359,8 @@ Antwort frmHaupt::Meldung(const std::string& text, const std::string& titel, Sym
                                                              : QMessageBox::Warning;
     QMessageBox box(icon, Text(titel), Text(text), QMessageBox::NoButton, this);
     if (knoepfe == Knoepfe::JaNein) {
-        box.addButton(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-        box.addButton(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+        box.addButton(QMessageBox::Yes)->setText(Sprachtext("&Ja", "&Yes"));
+        box.addButton(QMessageBox::No)->setText(Sprachtext("&Nein", "&No"));
     } else {
         box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     }

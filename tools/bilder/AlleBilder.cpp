@@ -1,5 +1,8 @@
 #include "Bilder.h"
 
+#include <string>
+#include <utility>
+
 namespace steinfall::bilder {
 
 QString Dateiname(const char* name, int faktor) {
@@ -23,22 +26,28 @@ std::map<QString, QImage> AlleBilder() {
         bilder[Dateiname("hg2", f)] = HintergrundOptionen(f);
         bilder[Dateiname("morvell_logo", f)] = MorvellLogo(f);
 
+        // The German set, and the English one with "_en" at the end of its names.
         struct Knopf {
             const char* name;
             QString text;
+            QString englisch;
             int breite;
         };
         const Knopf knoepfe[] = {
-            {"knopf_neues_spiel", QStringLiteral("Neues Spiel"), 110},
-            {"knopf_anleitung", QStringLiteral("Anleitung"), 110},
-            {"knopf_copyright", QStringLiteral("Info"), 110},
-            {"knopf_zurueck", QString::fromUtf8("Zur\u00fcck"), 110},
-            {"knopf_beenden", QStringLiteral("Beenden"), 89},
+            {"knopf_neues_spiel", QStringLiteral("Neues Spiel"), QStringLiteral("New game"), 110},
+            {"knopf_anleitung", QStringLiteral("Anleitung"), QStringLiteral("Instructions"), 110},
+            {"knopf_copyright", QStringLiteral("Info"), QStringLiteral("About"), 110},
+            {"knopf_zurueck", QString::fromUtf8("Zur\u00fcck"), QStringLiteral("Back"), 110},
+            {"knopf_beenden", QStringLiteral("Beenden"), QStringLiteral("Quit"), 89},
         };
         for (const Knopf& k : knoepfe) {
-            const std::string gedrueckt = std::string(k.name) + "_gedrueckt";
-            bilder[Dateiname(k.name, f)] = KnopfBild(k.text, k.breite, false, f);
-            bilder[Dateiname(gedrueckt.c_str(), f)] = KnopfBild(k.text, k.breite, true, f);
+            for (const auto& [text, endung] :
+                 {std::pair{k.text, ""}, std::pair{k.englisch, "_en"}}) {
+                const std::string name = std::string(k.name) + endung;
+                const std::string gedrueckt = std::string(k.name) + "_gedrueckt" + endung;
+                bilder[Dateiname(name.c_str(), f)] = KnopfBild(text, k.breite, false, f);
+                bilder[Dateiname(gedrueckt.c_str(), f)] = KnopfBild(text, k.breite, true, f);
+            }
         }
     }
     return bilder;

@@ -1,14 +1,18 @@
 #include "Bilder.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <stdexcept>
 
 namespace steinfall::bilder {
 
 QImage KnopfBild(const QString& text, int breite, bool gedrueckt, int faktor) {
     constexpr int Hoehe = 27;
+    constexpr int Rundung = 6;
     QImage bild = NeuesBild(breite * faktor, Hoehe * faktor, 0xFF000000 | Umgebung);
     QPainter maler(&bild);
     if (faktor != 1) {
@@ -20,7 +24,7 @@ QImage KnopfBild(const QString& text, int breite, bool gedrueckt, int faktor) {
 
     const QRectF aussen(0.5, 0.5, breite - 1.0, Hoehe - 1.0);
     QPainterPath form;
-    form.addRoundedRect(aussen, 6, 6);
+    form.addRoundedRect(aussen, Rundung, Rundung);
 
     // The same blue as the board; pressed, the light comes from below.
     QLinearGradient verlauf(0, 0, 0, Hoehe);
@@ -52,6 +56,10 @@ QImage KnopfBild(const QString& text, int breite, bool gedrueckt, int faktor) {
     schrift.setBold(true);
     schrift.setPixelSize(12);
     maler.setFont(schrift);
+    // A caption that reaches into the rounded corners does not fit its button.
+    if (QFontMetricsF(schrift).horizontalAdvance(text) > breite - 2 * Rundung) {
+        throw std::runtime_error("Beschriftung zu breit: " + text.toStdString());
+    }
     const double versatz = gedrueckt ? 1.0 : 0.0;
     const QRectF textFeld(versatz, versatz + 0.5, breite, Hoehe);
     maler.setPen(QColor(6, 20, 60, 170));

@@ -75,6 +75,20 @@ bool Deckungsgleich(const QImage& grob, const QImage& fein, int f) {
     return true;
 }
 
+// Two pictures agree in a band of the given width along their edges.
+bool GleicherRand(const QImage& a, const QImage& b, int breite) {
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const bool rand =
+                x < breite || y < breite || x >= a.width() - breite || y >= a.height() - breite;
+            if (rand && a.pixel(x, y) != b.pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // The rules for the pictures of one scale.
 void FaktorPruefen(const std::map<QString, QImage>& bilder, int f) {
     auto holen = [&](const char* name) -> const QImage& {
@@ -107,6 +121,15 @@ void FaktorPruefen(const std::map<QString, QImage>& bilder, int f) {
         const QImage& bild = holen(name);
         Verlangen(bild.size() == groesse * f, Dateiname(name, f), "falsche Groesse");
         Verlangen(bild.format() == QImage::Format_RGB32, Dateiname(name, f), "nicht RGB32");
+        // The English button has the German one's size and shape: outside
+        // the rounded border, where no caption reaches, both are the same.
+        if (QString::fromUtf8(name).startsWith(QStringLiteral("knopf_"))) {
+            const std::string englisch = std::string(name) + "_en";
+            const QImage& en = holen(englisch.c_str());
+            Verlangen(en.size() == bild.size(), Dateiname(englisch.c_str(), f), "falsche Groesse");
+            Verlangen(GleicherRand(bild, en, 3 * f), Dateiname(englisch.c_str(), f),
+                      "Rand weicht vom deutschen Knopf ab");
+        }
     }
 
     const QImage& steinMaske = holen("stein_maske");
@@ -157,7 +180,7 @@ void FaktorPruefen(const std::map<QString, QImage>& bilder, int f) {
 } // namespace
 
 void BilderPruefen(const std::map<QString, QImage>& bilder) {
-    Verlangen(bilder.size() == 21 * std::size(Faktoren), QStringLiteral("Bilder"),
+    Verlangen(bilder.size() == 31 * std::size(Faktoren), QStringLiteral("Bilder"),
               "Anzahl stimmt nicht");
     for (const int f : Faktoren) {
         FaktorPruefen(bilder, f);

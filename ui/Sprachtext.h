@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/Sprache.h"
+
+#include <QString>
+
+namespace steinfall {
+
+// A window's text in the chosen language. The windows pick their few dozen
+// texts the way the game's core picks its own, German and English side by
+// side where the text is used, rather than through Qt's translation
+// catalogs: one mechanism for the whole game, the German texts stay the
+// source exactly as written, and an English text cannot go missing from a
+// catalog unnoticed.
+inline QString Sprachtext(const char* deutsch, const char* englisch) {
+    return QString::fromUtf8(Sprachwahl(deutsch, englisch));
+}
+
+} // namespace steinfall
