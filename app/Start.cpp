@@ -70,9 +70,9 @@ std::string SchriftgradText(const Systemversion& version) {
                                   "Windows eingestellt.\r\n"
                                   "Steinfall kann allerdings nur mit eingestellter normaler\r\n"
                                   "Schriftgröße gestartet werden.",
-                                  "You have set a custom font size in Windows.\r\n"
+                                  "Your screen is set to a custom font size.\r\n"
                                   "Steinfall can only be started with the normal\r\n"
-                                  "font size.");
+                                  "font size of 96 dots per inch.");
     if (version.Plattform != 1 || version.Major != 4) {
         return text;
     }
