@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace steinfall {
@@ -39,13 +40,8 @@ struct SpielInnen {
 namespace steinfall::test {
 
 // Every draw the same value: the computer's random steps become repeatable.
-class FesterZufall : public Zufallsquelle {
-public:
-    explicit FesterZufall(double wert = 0.5) : wert_(wert) {}
-    double Ziehen() override { return wert_; }
-
-private:
-    double wert_;
+struct FesterZufall : Zufallsquelle {
+    double Ziehen() override { return 0.5; }
 };
 
 class FakeFenster : public Fenster {
@@ -75,30 +71,23 @@ public:
     // The recorded lines that start with one of the prefixes (all lines
     // without one), joined by spaces; a run of n equal lines reads "line*n".
     std::string Auszug(const std::vector<std::string>& praefixe = {}) const {
-        std::string text;
-        std::string vorige;
-        int lauf = 0;
-        auto anhaengen = [&] {
-            if (lauf > 0) {
-                text += (text.empty() ? "" : " ") + vorige +
-                        (lauf > 1 ? "*" + std::to_string(lauf) : "");
-            }
-        };
+        std::vector<std::pair<std::string, int>> laeufe;
         for (const auto& zeile : Protokoll) {
             if (!praefixe.empty() &&
                 std::none_of(praefixe.begin(), praefixe.end(),
                              [&](const std::string& p) { return zeile.starts_with(p); })) {
                 continue;
             }
-            if (zeile == vorige) {
-                ++lauf;
-                continue;
+            if (!laeufe.empty() && laeufe.back().first == zeile) {
+                ++laeufe.back().second;
+            } else {
+                laeufe.emplace_back(zeile, 1);
             }
-            anhaengen();
-            vorige = zeile;
-            lauf = 1;
         }
-        anhaengen();
+        std::string text;
+        for (const auto& [zeile, n] : laeufe) {
+            text += (text.empty() ? "" : " ") + zeile + (n > 1 ? "*" + std::to_string(n) : "");
+        }
         return text;
     }
     int Anzahl(const std::string& zeile) const {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace steinfall {
@@ -39,52 +40,6 @@ TEST(Brettbild, SteinSetzenFaerbtNurDieScheibe) {
     EXPECT_EQ(brett.Bild(), leer);
 }
 
-// Every 40 ms 450 twips lower, seen only through the empty holes of its
-// column, and nothing of it left once it rests.
-TEST(Fall, NurDurchDieLoecherSichtbarUndOhneSpuren) {
-    const Bildsatz bilder = Testbilder();
-    Brettbild brett = NeuesBrettbild(bilder);
-    brett.SteinSetzen(38, 2);
-    brett.SteinSetzen(31, 1);
-    const QImage vorher = brett.Bild();
-
-    Fall fall(brett);
-    EXPECT_EQ(fall.timFall().interval(), 40);
-    int bilderGezeigt = 0;
-    QObject::connect(&fall, &Fall::Gemalt, [&] {
-        ++bilderGezeigt;
-        // Only empty holes of column 3 may change; the front, the other
-        // columns and the stones below stay as they were.
-        for (int y = 0; y < vorher.height(); ++y) {
-            for (int x = 0; x < vorher.width(); ++x) {
-                const bool offen = x >= 200 && x < 240 && vorher.pixel(x, y) == Loch;
-                if (!offen) {
-                    ASSERT_EQ(brett.Bild().pixel(x, y), vorher.pixel(x, y)) << x << "," << y;
-                }
-            }
-        }
-    });
-    fall.FallStarten(24, 2);
-    for (int runde = 0; fall.Faellt() && runde < 100; ++runde) {
-        fall.timFall_Timer();
-    }
-    EXPECT_EQ(bilderGezeigt, 7); // y = 0, 450, ..., 2250, then the target 2700
-    EXPECT_EQ(brett.Bild().pixel(Ecke(24) + QPoint(20, 20)), Gelb);
-
-    // Once the stone rests, nothing of the frames is left.
-    brett.SteinSetzen(24, 2);
-    Brettbild erwartet = NeuesBrettbild(bilder);
-    erwartet.SteinSetzen(38, 2);
-    erwartet.SteinSetzen(31, 1);
-    erwartet.SteinSetzen(24, 2);
-    EXPECT_EQ(brett.Bild(), erwartet.Bild());
-}
-
-// Each pixel as a faktor x faktor block.
-QImage Bloecke(const QImage& bild, int faktor) {
-    return bild.scaled(bild.size() * faktor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
 // The board after two stones, every frame of a stone falling past them
 // behind the front, and the highlight over it once it rests.
 std::vector<QImage> Verlauf(const Bildsatz& bilder) {
@@ -92,16 +47,50 @@ std::vector<QImage> Verlauf(const Bildsatz& bilder) {
     brett.SteineMaskieren();
     brett.SteinSetzen(38, 2);
     brett.SteinSetzen(31, 1);
+    std::vector<QImage> folge{brett.Bild()};
     Fall fall(brett);
-    std::vector<QImage> folge;
+    EXPECT_EQ(fall.timFall().interval(), 40);
     QObject::connect(&fall, &Fall::Gemalt, [&] { folge.push_back(brett.Bild()); });
-    fall.FallStarten(24, 1);
+    fall.FallStarten(24, 2);
     for (int runde = 0; fall.Faellt() && runde < 100; ++runde) {
         fall.timFall_Timer();
     }
     brett.SteinSetzen(24, 3);
     folge.push_back(brett.Bild());
     return folge;
+}
+
+// Every 40 ms 450 twips lower, seen only through the empty holes of its
+// column, and nothing of it left once it rests.
+TEST(Fall, NurDurchDieLoecherSichtbarUndOhneSpuren) {
+    const std::vector<QImage> folge = Verlauf(Testbilder());
+    // Before, y = 0, 450, ..., 2250, the target 2700, the highlight.
+    ASSERT_EQ(folge.size(), 9u);
+    const QImage& vorher = folge.front();
+    for (std::size_t i = 1; i < 8; ++i) {
+        // Only empty holes of column 3 may change; the front, the other
+        // columns and the stones below stay as they were.
+        for (int y = 0; y < vorher.height(); ++y) {
+            for (int x = 0; x < vorher.width(); ++x) {
+                if (x < 200 || x >= 240 || vorher.pixel(x, y) != Loch) {
+                    ASSERT_EQ(folge[i].pixel(x, y), vorher.pixel(x, y))
+                        << i << ": " << x << "," << y;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(folge[7].pixel(Ecke(24) + QPoint(20, 20)), Gelb);
+
+    Brettbild erwartet = NeuesBrettbild(Testbilder());
+    for (const auto& [p, spieler] : {std::pair{38, 2}, {31, 1}, {24, 3}}) {
+        erwartet.SteinSetzen(p, spieler);
+    }
+    EXPECT_EQ(folge.back(), erwartet.Bild());
+}
+
+// Each pixel as a faktor x faktor block.
+QImage Bloecke(const QImage& bild, int faktor) {
+    return bild.scaled(bild.size() * faktor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 // Composed from pictures at 2x or 3x, the board is the 1x board at that
