@@ -15,17 +15,6 @@
 
 namespace steinfall::test {
 
-// What the main window does when "Spieler" or "Computer" is clicked under
-// "Wer beginnt ?": the new side is taken, a new game only after its question.
-inline void AnfangWaehlen(Spiel& spiel, Fenster& fenster, bool computer) {
-    fenster.PlaySound("WAHL.WAV");
-    spiel.ComputerBeginntSetzen(computer);
-    if (fenster.Meldung(spiel.Txt().TxtNeuesSpiel, spiel.Txt().TxtFrage, Symbol::Frage,
-                        Knoepfe::JaNein) == Antwort::Ja) {
-        spiel.NeuesSpiel();
-    }
-}
-
 // The computer's random steps, drawn from a seed.
 struct SaatZufall : Zufallsquelle {
     explicit SaatZufall(std::uint64_t saat) : G(saat) {}
@@ -163,9 +152,16 @@ private:
             S.SpielstaerkeSetzen(std::array{Anfaenger, Experte, Profi}[Wuerfeln(3)]);
             Protokoll.push_back("Aktion:Staerke " + std::to_string(S.Spielstaerke()));
         } else if (w < 17) {
-            // Only a change of the checked option reaches the window.
+            // Only a change of the checked option under "Wer beginnt ?"
+            // reaches the window: the other side is taken at once, a new
+            // game only after its question.
             Protokoll.push_back("Aktion:Anfang wechseln");
-            AnfangWaehlen(S, *this, !S.ComputerBeginnt());
+            PlaySound("WAHL.WAV");
+            S.ComputerBeginntSetzen(!S.ComputerBeginnt());
+            if (Meldung(S.Txt().TxtNeuesSpiel, S.Txt().TxtFrage, Symbol::Frage, Knoepfe::JaNein) ==
+                Antwort::Ja) {
+                S.NeuesSpiel();
+            }
         } else if (w < 19) {
             Protokoll.push_back("Aktion:Taste a");
             S.AnimationSetzen(!S.AnimationAn());
