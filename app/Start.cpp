@@ -35,14 +35,18 @@ private:
     std::uint64_t zustand_;
 };
 
-// The source is a base, so it is made before the player that draws from it.
-struct SaatHalter {
-    SaatZufall Quelle;
-};
-class GesaeterSpieler : private SaatHalter, public Regelspieler {
+// The rule-based player drawing from its own seeded source.
+class GesaeterSpieler : public Computerspieler {
 public:
-    explicit GesaeterSpieler(std::uint64_t saat)
-        : SaatHalter{SaatZufall(saat)}, Regelspieler(SaatHalter::Quelle) {}
+    explicit GesaeterSpieler(std::uint64_t saat) : quelle_(saat) {}
+    Zahl16 SpalteWaehlen(const Spielstand& stand,
+                         const std::function<void()>& ereignisse) override {
+        return spieler_.SpalteWaehlen(stand, ereignisse);
+    }
+
+private:
+    SaatZufall quelle_;
+    Regelspieler spieler_{quelle_};
 };
 
 // STEINFALL_ZUFALL=<seed> makes the computer's random draws replayable.

@@ -108,7 +108,7 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
                                       m.Rechteck(3375, 6300, 1650, 405), m, haupt.KnopfGedrueckt,
                                       haupt, [this] { Zurueckkehren(); });
     picButtonZurueck_->Beschriften(Sprachtext("Zurück", "Back"));
-    txtAnleitung_->setAccessibleName(Sprachtext("Anleitung", "Instructions"));
+    txtAnleitung_->setAccessibleName(windowTitle());
     Form_Load();
 }
 
