@@ -26,4 +26,4 @@ for ((versuch = 0; versuch < 100; versuch++)); do
 done
 
 # Debian's interpreter, which has numpy.
-/usr/bin/python3 "$werkzeug/klang.py" "$spiel" "$(dirname "$spiel")" "$arbeit"
+/usr/bin/python3 -u "$werkzeug/klang.py" "$spiel" "$(dirname "$spiel")" "$arbeit"
