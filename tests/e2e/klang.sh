@@ -24,6 +24,7 @@ for ((versuch = 0; versuch < 100; versuch++)); do
     pactl info >/dev/null 2>&1 && break
     sleep 0.1
 done
+pactl info >/dev/null 2>&1 || { echo "kein Tonserver"; cat "$arbeit/pulse.log"; exit 1; }
 
 # Debian's interpreter, which has numpy.
 /usr/bin/python3 -u "$werkzeug/klang.py" "$spiel" "$(dirname "$spiel")" "$arbeit"
