@@ -26,7 +26,7 @@ const char* Sprachwahl(const char* deutsch, const char* englisch) {
     return gewaehlt == Sprache::Englisch ? englisch : deutsch;
 }
 
-const std::string& Sprachwahl(const std::string& deutsch, const std::string& englisch) {
+std::string Sprachwahl(const std::string& deutsch, const std::string& englisch) {
     return gewaehlt == Sprache::Englisch ? englisch : deutsch;
 }
 

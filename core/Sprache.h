@@ -17,7 +17,8 @@ void SpracheWaehlen(Sprache sprache);
 
 // The text for the chosen language.
 const char* Sprachwahl(const char* deutsch, const char* englisch);
-const std::string& Sprachwahl(const std::string& deutsch, const std::string& englisch);
+// A copy: the texts are often built on the spot.
+std::string Sprachwahl(const std::string& deutsch, const std::string& englisch);
 
 // "de", "en" (what --sprache takes), or a locale name such as "en_GB.UTF-8";
 // nothing for any other language.

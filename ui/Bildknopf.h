@@ -34,8 +34,8 @@ public:
     // The caption drawn on the pictures, for screen readers.
     void Beschriften(const QString& beschriftung);
 
-    // Position in twips in the button's own coordinates; the item, mouse
-    // button and shift state are not looked at.
+    // Any mouse button presses. Positions in twips in the button's own
+    // coordinates.
     void MouseDown();
     void MouseMove(float x, float y);
     void MouseUp(float x, float y);

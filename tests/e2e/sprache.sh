@@ -10,6 +10,7 @@ set -euo pipefail
 spiel=$(realpath "$1")
 bilder=$(cd "$(dirname "$0")/../../assets" && pwd)
 source "$(dirname "$0")/../werkzeug/xvfb.sh"
+source "$(dirname "$0")/../werkzeug/spiel.sh"
 
 hilfe() { # <erwarteter Anfang> <Umgebung und Argumente ...>
     local erwartet=$1
@@ -36,9 +37,7 @@ status=441x17+360+576
 lesen() { # <endung> <Umgebung ...>
     local endung=$1 knopf name ort versuch gleich
     shift
-    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "$@" "$spiel" >"$arbeit/spiel.log" 2>&1 &
-    spiel_pid=$!
-    timeout 30 xdotool search --sync --onlyvisible --name '^Steinfall$' >/dev/null
+    spiel_starten -u LANGUAGE -u LC_ALL -u LC_MESSAGES "$@"
     for ((versuch = 0; versuch < 100; versuch++)); do
         import -window root "$arbeit/bild.png"
         gleich=1
