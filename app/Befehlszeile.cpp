@@ -24,6 +24,16 @@ QList<QCommandLineOption> Optionen() {
          Sprachtext("Spielt auf Deutsch (de) oder Englisch (en).",
                     "Plays in German (de) or English (en)."),
          QStringLiteral("de|en")},
+        {{QStringLiteral("originalgroesse"), QStringLiteral("original-size")},
+         Sprachtext("Zeigt das Spiel in seiner ursprünglichen Größe (640 x 480 Punkte), "
+                    "statt den Bildschirm zu füllen.",
+                    "Shows the game at its original size (640 x 480 pixels) instead of "
+                    "filling the screen.")},
+        {{QStringLiteral("geometrie"), QStringLiteral("geometry")},
+         Sprachtext("Nennt die Lage des Spielbretts und der Knöpfe auf diesem Bildschirm "
+                    "(für Tests) und endet.",
+                    "Prints where the board and the buttons lie on this screen (for tests) "
+                    "and exits.")},
     };
 }
 
@@ -109,6 +119,8 @@ Befehlszeile BefehlszeileLesen(const QStringList& argumente) {
         std::printf("steinfall %s\n", Version);
         ergebnis.Ende = 0;
     }
+    ergebnis.Originalgroesse = parser.isSet(QStringLiteral("originalgroesse"));
+    ergebnis.Geometrie = parser.isSet(QStringLiteral("geometrie"));
     return ergebnis;
 }
 

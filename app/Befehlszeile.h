@@ -12,6 +12,11 @@ struct Befehlszeile {
     // Set when the program is done before any window: after the help, the
     // version or an error, with the exit code.
     std::optional<int> Ende;
+    // The game area at its designed 640 x 480 pixels instead of filling the
+    // screen.
+    bool Originalgroesse = false;
+    // Print where the game puts its controls on this screen, then exit.
+    bool Geometrie = false;
 };
 
 // Reads the arguments (the program's name first) and chooses the language

@@ -2,6 +2,7 @@
 
 #include "ai/Regelspieler.h"
 #include "ui/Bilder.h"
+#include "ui/Geometrie.h"
 #include "ui/Sprachtext.h"
 #include "ui/frmHaupt.h"
 
@@ -9,6 +10,9 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include <QTextStream>
+
+#include <cmath>
 #include <cstdint>
 
 namespace steinfall {
@@ -107,7 +111,13 @@ std::string SchriftgradText(const Systemversion& version) {
     return text;
 }
 
-std::unique_ptr<frmHaupt> Main() {
+double Spielfaktor(bool originalgroesse) {
+    return originalgroesse
+               ? 1.0
+               : Masstab::Fuellfaktor(QGuiApplication::primaryScreen()->geometry().size());
+}
+
+std::unique_ptr<frmHaupt> Main(bool originalgroesse) {
     const QScreen& bildschirm = *QGuiApplication::primaryScreen();
     if (!AnzeigeNormal(qRound(bildschirm.logicalDotsPerInchX()),
                        qRound(bildschirm.logicalDotsPerInchY()))) {
@@ -120,13 +130,51 @@ std::unique_ptr<frmHaupt> Main() {
         box.exec();
         return nullptr;
     }
-    // The pictures for the screen's device pixel ratio; the layout stays in
-    // logical pixels.
+    // The game area fills the screen; its pictures are drawn for the device
+    // pixels they cover. At the original size the built set for the device
+    // pixel ratio, as always.
+    const double faktor = Spielfaktor(originalgroesse);
+    const double verhaeltnis = bildschirm.devicePixelRatio();
     auto fenster = std::make_unique<frmHaupt>(
-        BilderLaden(QStringLiteral(":/bilder"), Bildfaktor(bildschirm.devicePixelRatio())),
-        ComputerWaehlen());
+        originalgroesse ? BilderLaden(QStringLiteral(":/bilder"), Bildfaktor(verhaeltnis))
+                        : BilderFuer(QStringLiteral(":/bilder"), faktor * verhaeltnis),
+        ComputerWaehlen(), faktor);
     fenster->show();
     return fenster;
+}
+
+int GeometrieAusgeben(bool originalgroesse) {
+    // The window as it would open, without its pictures: the layout does not
+    // depend on them.
+    const double faktor = Spielfaktor(originalgroesse);
+    frmHaupt fenster(BilderLaden(QStringLiteral(":/bilder")), ComputerWaehlen(), faktor);
+    const double verhaeltnis = QGuiApplication::primaryScreen()->devicePixelRatio();
+    const QPoint ursprung = fenster.geometry().topLeft();
+    auto geraet = [&](double wert) { return static_cast<int>(std::lround(wert * verhaeltnis)); };
+    QTextStream aus(stdout);
+    aus << "faktor " << faktor << " " << faktor * verhaeltnis << "\n";
+    for (const char* name :
+         {"picContainer", "picSpielfeld", "lblStatus", "picButtonNeuesSpiel", "picButtonAnleitung",
+          "picButtonCopyright", "picButtonExit", "optAnfangSp1", "optAnfangSp2", "optStaerke1",
+          "optStaerke3", "optStaerke4"}) {
+        const auto* control = fenster.findChild<QWidget*>(QString::fromLatin1(name));
+        const QPoint oben = ursprung + control->mapTo(&fenster, QPoint(0, 0));
+        aus << name << " " << geraet(oben.x()) << " " << geraet(oben.y()) << " "
+            << geraet(control->width()) << " " << geraet(control->height()) << "\n";
+    }
+    const auto* brett = fenster.findChild<QWidget*>(QStringLiteral("picSpielfeld"));
+    const QPoint brettOben = ursprung + brett->mapTo(&fenster, QPoint(0, 0));
+    const Masstab& m = fenster.Massstab();
+    for (int zeile = 0; zeile < geometrie::Zeilen; ++zeile) {
+        for (int spalte = 0; spalte < geometrie::Spalten; ++spalte) {
+            const double x = geometrie::SteinLinks(spalte) + geometrie::SteinGroesse / 2;
+            const double y = geometrie::SteinOben(zeile) + geometrie::SteinGroesse / 2;
+            aus << "loch " << spalte << " " << zeile << " "
+                << geraet(brettOben.x() + x / m.TwipsProPixelX) << " "
+                << geraet(brettOben.y() + y / m.TwipsProPixelY) << "\n";
+        }
+    }
+    return 0;
 }
 
 } // namespace steinfall

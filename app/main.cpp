@@ -13,11 +13,20 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     // Qt has taken its own options (-platform, ...) out of the arguments.
-    if (const auto ende = steinfall::BefehlszeileLesen(QCoreApplication::arguments()).Ende) {
-        return *ende;
+    const steinfall::Befehlszeile befehl =
+        steinfall::BefehlszeileLesen(QCoreApplication::arguments());
+    if (befehl.Ende) {
+        return *befehl.Ende;
     }
     steinfall::AnwendungBenennen();
-    const std::unique_ptr<steinfall::frmHaupt> fenster = steinfall::Main();
+    // Test harnesses that start the game through other programs ask for the
+    // designed size in the environment.
+    const bool original =
+        befehl.Originalgroesse || qEnvironmentVariableIsSet("STEINFALL_ORIGINALGROESSE");
+    if (befehl.Geometrie) {
+        return steinfall::GeometrieAusgeben(original);
+    }
+    const std::unique_ptr<steinfall::frmHaupt> fenster = steinfall::Main(original);
     if (!fenster) {
         return 1; // the display check failed and has said why
     }

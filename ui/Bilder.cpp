@@ -1,11 +1,17 @@
 #include "ui/Bilder.h"
 
 #include "core/Sprache.h"
+#include "ui/zeichnen/Zeichnung.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 namespace steinfall {
 
@@ -65,6 +71,105 @@ Bildsatz BilderLaden(const QString& ordner, int faktor) {
     b.KnopfZurueck = knopf("knopf_zurueck", {110, 27});
     b.MorvellLogo = laden("morvell_logo.png", {64, 64});
     return b;
+}
+
+Bildsatz BilderZeichnen(double massstab) {
+    using namespace bilder;
+    SchriftenLaden();
+    const bool englisch = GewaehlteSprache() == Sprache::Englisch;
+    auto knopf = [&](const char* deutsch, const char* englischerText, int breite) {
+        const QString text = QString::fromUtf8(englisch ? englischerText : deutsch);
+        return std::array<QImage, 2>{KnopfBild(text, breite, false, massstab),
+                                     KnopfBild(text, breite, true, massstab)};
+    };
+    Bildsatz b;
+    b.Faktor = massstab;
+    b.Brett = BrettBild(massstab);
+    b.SteinSpieler = SteinBild(AusHex(FarbeSpieler), false, massstab);
+    b.SteinComputer = SteinBild(AusHex(FarbeComputer), false, massstab);
+    b.SteinHervor = SteinBild(AusHex(FarbeHervor), true, massstab);
+    b.SteinMaske = SteinMaske(massstab);
+    b.SpalteMaske = SpaltenMaske(massstab);
+    LogoBilder logo = Logo(massstab);
+    b.Logo = std::move(logo.Logo);
+    b.LogoMaske = std::move(logo.Maske);
+    b.HG = HintergrundSpielfeld(massstab);
+    b.HG2 = HintergrundOptionen(massstab);
+    b.KnopfNeuesSpiel = knopf("Neues Spiel", "New game", 110);
+    b.KnopfAnleitung = knopf("Anleitung", "Instructions", 110);
+    b.KnopfCopyright = knopf("Info", "About", 110);
+    b.KnopfBeenden = knopf("Beenden", "Quit", 89);
+    b.KnopfZurueck = knopf("Zur\u00fcck", "Back", 110);
+    b.MorvellLogo = MorvellLogo(massstab);
+    return b;
+}
+
+namespace {
+
+// A drawn set is kept, so that the next start at the same scale only reads
+// it: one folder per drawing, scale and language, complete once it holds
+// "fertig".
+QString Ablage(double massstab) {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/steinfall/bilder-%1/%2%3")
+               .arg(bilder::Zeichnungsstand)
+               .arg(massstab, 0, 'f', 6)
+               .arg(GewaehlteSprache() == Sprache::Englisch ? QStringLiteral("-en") : QString());
+}
+
+void Ablegen(const Bildsatz& b, const QString& ziel) {
+    // Written beside the target and moved in whole, so that two games
+    // starting at once never read half a set.
+    QDir().mkpath(QFileInfo(ziel).path());
+    QTemporaryDir neu(ziel + QStringLiteral("-XXXXXX"));
+    if (!neu.isValid()) {
+        return;
+    }
+    const QString sprache =
+        GewaehlteSprache() == Sprache::Englisch ? QStringLiteral("_en") : QString();
+    auto ablegen = [&](const QImage& bild, const QString& name) {
+        return bild.save(neu.filePath(name), "PNG", 90);
+    };
+    auto knopf = [&](const std::array<QImage, 2>& bild, const QString& name) {
+        return ablegen(bild[0], name + sprache + ".png") &&
+               ablegen(bild[1], name + "_gedrueckt" + sprache + ".png");
+    };
+    const bool gut =
+        ablegen(b.Brett, "brett.png") && ablegen(b.SteinSpieler, "stein_spieler.png") &&
+        ablegen(b.SteinComputer, "stein_computer.png") &&
+        ablegen(b.SteinHervor, "stein_hervor.png") && ablegen(b.SteinMaske, "stein_maske.png") &&
+        ablegen(b.SpalteMaske, "spalte_maske.png") && ablegen(b.Logo, "logo.png") &&
+        ablegen(b.LogoMaske, "logo_maske.png") && ablegen(b.HG, "hg.png") &&
+        ablegen(b.HG2, "hg2.png") && knopf(b.KnopfNeuesSpiel, "knopf_neues_spiel") &&
+        knopf(b.KnopfAnleitung, "knopf_anleitung") && knopf(b.KnopfCopyright, "knopf_copyright") &&
+        knopf(b.KnopfBeenden, "knopf_beenden") && knopf(b.KnopfZurueck, "knopf_zurueck") &&
+        ablegen(b.MorvellLogo, "morvell_logo.png") &&
+        QFile(neu.filePath("fertig")).open(QIODevice::WriteOnly);
+    if (gut && QDir().rename(neu.path(), ziel)) {
+        neu.setAutoRemove(false);
+    }
+}
+
+} // namespace
+
+Bildsatz BilderFuer(const QString& ordner, double massstab) {
+    const int gebaut = Bildfaktor(massstab);
+    if (std::abs(massstab - gebaut) < 1e-9) {
+        return BilderLaden(ordner, gebaut);
+    }
+    const QString ablage = Ablage(massstab);
+    if (QFileInfo::exists(ablage + QStringLiteral("/fertig"))) {
+        Bildsatz b = BilderLaden(ablage);
+        b.Faktor = massstab;
+        return b;
+    }
+    try {
+        Bildsatz b = BilderZeichnen(massstab);
+        Ablegen(b, ablage);
+        return b;
+    } catch (const std::exception&) {
+        return BilderLaden(ordner, gebaut);
+    }
 }
 
 } // namespace steinfall

@@ -10,8 +10,9 @@ namespace steinfall {
 // The pictures of the game's windows, each an opaque 32-bit image of the size
 // the window lays out (in logical pixels) times Faktor.
 struct Bildsatz {
-    // Device pixels per logical pixel the pictures are drawn at: 1, 2 or 3.
-    int Faktor = 1;
+    // Pixels of the pictures per pixel of the designed 640 x 480 game area:
+    // the game's scale times the screen's device pixel ratio.
+    double Faktor = 1;
     QImage Brett;         // 440 x 345, the empty board
     QImage SteinSpieler;  // 40 x 40, white outside the disc
     QImage SteinComputer; // 40 x 40
@@ -49,5 +50,14 @@ int Bildfaktor(double verhaeltnis);
 QImage BildLaden(const QString& ordner, const QString& name, QSize groesse, int faktor = 1);
 
 Bildsatz BilderLaden(const QString& ordner, int faktor = 1);
+
+// The set drawn from the game's geometry at `massstab`, for a scale that no
+// built set has. Throws when the fonts its buttons are lettered in are missing.
+Bildsatz BilderZeichnen(double massstab);
+
+// The set for `massstab`: the built one where there is one (1, 2 or 3, read
+// from `ordner`), else drawn; a set that cannot be drawn falls back to the
+// nearest built one, shown smoothly scaled.
+Bildsatz BilderFuer(const QString& ordner, double massstab);
 
 } // namespace steinfall

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ui/Geometrie.h"
+
 #include <QRect>
+#include <QSize>
 
 #include <cmath>
 
@@ -24,13 +27,20 @@ struct Masstab {
     QRect Rechteck(double links, double oben, double breite, double hoehe) const {
         return {PixelX(links), PixelY(oben), PixelX(breite), PixelY(hoehe)};
     }
+    QRect Rechteck(const geometrie::Ort& ort) const {
+        return Rechteck(ort.Links, ort.Oben, ort.Breite, ort.Hoehe);
+    }
 
-    // The scale of pictures composed at `faktor` device pixels per logical
-    // pixel: the same twips land on `faktor` times as many pixels.
-    Masstab Fein(int faktor) const { return {TwipsProPixelX / faktor, TwipsProPixelY / faktor}; }
+    // The same twips on `faktor` times as many pixels: the game area scaled
+    // to the screen, or pictures composed at a finer resolution.
+    Masstab Fein(double faktor) const { return {TwipsProPixelX / faktor, TwipsProPixelY / faktor}; }
 
     // 1440 twips to the inch over the screen's logical resolution.
     static Masstab VomBildschirm(const QScreen& bildschirm);
+
+    // The largest scale at which the whole designed game area fits `flaeche`
+    // (logical pixels), below 1 on a screen smaller than the area.
+    static double Fuellfaktor(QSize flaeche);
 };
 
 } // namespace steinfall

@@ -2,6 +2,7 @@
 
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
+#include "ui/Geometrie.h"
 #include "ui/Rasterop.h"
 #include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
@@ -72,11 +73,7 @@ const char* const AnleitungTextEnglisch =
 
 namespace {
 
-// The window and its controls, in twips.
-constexpr double FensterBreite = 8400;
-constexpr double FensterHoehe = 6900;
-constexpr double LogoLinks = 2160;
-constexpr double LogoOben = 150;
+namespace g = geometrie;
 
 } // namespace
 
@@ -87,17 +84,17 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
     setWindowTitle(Sprachtext("Anleitung", "Instructions"));
     setFont(haupt.font());
     const Masstab& m = haupt.Massstab();
-    setFixedSize(m.PixelX(FensterBreite), m.PixelY(FensterHoehe));
+    setFixedSize(m.PixelX(g::Anleitung.Breite), m.PixelY(g::Anleitung.Hoehe));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     auto* shRahmen = new QFrame(this);
     shRahmen->setObjectName(QStringLiteral("shRahmen"));
     shRahmen->setFrameShape(QFrame::Box);
-    shRahmen->setGeometry(m.Rechteck(225, 1275, 7950, 4800));
+    shRahmen->setGeometry(m.Rechteck(g::AnleitungRahmen));
 
     txtAnleitung_ = new QPlainTextEdit(this);
     txtAnleitung_->setObjectName(QStringLiteral("txtAnleitung"));
-    txtAnleitung_->setGeometry(m.Rechteck(300, 1350, 7800, 4650));
+    txtAnleitung_->setGeometry(m.Rechteck(g::AnleitungText));
     txtAnleitung_->setReadOnly(true);
     txtAnleitung_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The box shows lines, not line ends.
@@ -105,8 +102,8 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
                                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     picButtonZurueck_ = new Bildknopf(this, haupt.Bilder().KnopfZurueck, "picButtonZurueck",
-                                      m.Rechteck(3375, 6300, 1650, 405), m, haupt.KnopfGedrueckt,
-                                      haupt, [this] { Zurueckkehren(); });
+                                      m.Rechteck(g::KnopfZurueck), m, haupt.KnopfGedrueckt, haupt,
+                                      [this] { Zurueckkehren(); });
     picButtonZurueck_->Beschriften(Sprachtext("Zurück", "Back"));
     txtAnleitung_->setAccessibleName(windowTitle());
     Form_Load();
@@ -114,7 +111,7 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
 
 void frmAnleitung::Form_Load() {
     // Painted at the pictures' resolution.
-    const Masstab m = haupt_.Massstab().Fein(haupt_.Bilder().Faktor);
+    const Masstab& m = haupt_.Bildmassstab();
     const QImage& maske = haupt_.Bilder().LogoMaske;
     const double logoBreite = picAnleitung_.width() * m.TwipsProPixelX;
     const double logoHoehe = picAnleitung_.height() * m.TwipsProPixelY;
@@ -124,12 +121,14 @@ void frmAnleitung::Form_Load() {
     const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
     move((bildschirm.width() - width()) / 2, (bildschirm.height() - height()) / 2);
     // The background tile.
-    bild_ = QImage(size() * haupt_.Bilder().Faktor, QImage::Format_RGB32);
+    bild_ =
+        QImage(m.PixelX(g::Anleitung.Breite), m.PixelY(g::Anleitung.Hoehe), QImage::Format_RGB32);
     Kacheln(bild_, m, haupt_.Bilder().HG);
     // The logo with a transparent surround.
-    BitBlt(bild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, maske, 0, 0, Rasterop::MergePaint);
-    BitBlt(bild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, picAnleitung_, 0, 0,
-           Rasterop::SrcAnd);
+    BitBlt(bild_, m, g::AnleitungLogo.Links, g::AnleitungLogo.Oben, logoBreite, logoHoehe, maske, 0,
+           0, Rasterop::MergePaint);
+    BitBlt(bild_, m, g::AnleitungLogo.Links, g::AnleitungLogo.Oben, logoBreite, logoHoehe,
+           picAnleitung_, 0, 0, Rasterop::SrcAnd);
 }
 
 void frmAnleitung::showEvent(QShowEvent* ereignis) {

@@ -135,9 +135,9 @@ void frmCopyright::ControlsAnlegen() {
 
 void frmCopyright::Form_Load() {
     // The background tile.
-    const int faktor = haupt_.Bilder().Faktor;
-    bild_ = QImage(size() * faktor, QImage::Format_RGB32);
-    Kacheln(bild_, haupt_.Massstab().Fein(faktor), haupt_.Bilder().HG);
+    const Masstab& m = haupt_.Bildmassstab();
+    bild_ = QImage(m.PixelX(FensterBreite), m.PixelY(FensterHoehe), QImage::Format_RGB32);
+    Kacheln(bild_, m, haupt_.Bilder().HG);
     // The title and its shadow.
     lblInfoTitel_[0]->setText(QStringLiteral("Steinfall"));
     lblInfoTitel_[3]->setText(lblInfoTitel_[0]->text());

@@ -2,7 +2,9 @@
 
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
+#include "ui/Geometrie.h"
 #include "ui/Rasterop.h"
+#include "ui/Skalierung.h"
 #include "ui/Sprachtext.h"
 #include "ui/Warten.h"
 #include "ui/Zugang.h"
@@ -23,11 +25,7 @@ namespace steinfall {
 
 namespace {
 
-// The game area and its panels, in twips.
-constexpr double ContainerBreite = 9600;
-constexpr double ContainerHoehe = 7200;
-constexpr double LogoLinks = 3720;
-constexpr double LogoOben = 120;
+namespace g = geometrie;
 
 const QColor ContainerFarbe(0xE0, 0xE0, 0xE0);
 const QColor OptionenFarbe(0xC0, 0xC0, 0xC0);
@@ -56,12 +54,13 @@ void Unterordnen(QWidget& fenster, const QWidget& haupt) {
 
 } // namespace
 
-frmHaupt::frmHaupt(const Bildsatz& bilder, std::unique_ptr<Computerspieler> computer,
+frmHaupt::frmHaupt(const Bildsatz& bilder, std::unique_ptr<Computerspieler> computer, double faktor,
                    QWidget* eltern)
     : QWidget(eltern, Qt::FramelessWindowHint),
-      masstab_(Masstab::VomBildschirm(*QGuiApplication::primaryScreen())), bilder_(bilder),
-      computer_(std::move(computer)), spiel_(*this, *computer_),
-      brettbild_(bilder, masstab_.Fein(bilder.Faktor)), fall_(brettbild_), picLogo_(bilder.Logo) {
+      basis_(Masstab::VomBildschirm(*QGuiApplication::primaryScreen())), faktor_(faktor),
+      masstab_(basis_.Fein(faktor)), bildmasstab_(basis_.Fein(bilder.Faktor)), bilder_(bilder),
+      computer_(std::move(computer)), spiel_(*this, *computer_), brettbild_(bilder, bildmasstab_),
+      fall_(brettbild_), picLogo_(bilder.Logo) {
     setWindowTitle(QStringLiteral("Steinfall"));
     ControlsAnlegen();
     Form_Load();
@@ -71,8 +70,9 @@ frmHaupt::~frmHaupt() = default;
 
 void frmHaupt::ControlsAnlegen() {
     QFont schrift = font();
-    schrift.setPointSize(8);
+    schrift.setPointSizeF(8 * faktor_);
     setFont(schrift);
+    Skalieren(faktor_);
     // Disabled while the instructions or about window is open, the window
     // only refuses input: it keeps its look.
     QPalette farben = palette();
@@ -91,14 +91,14 @@ void frmHaupt::ControlsAnlegen() {
     };
 
     // Composed at the pictures' resolution, laid out in logical pixels.
-    const Masstab fein = m.Fein(bilder_.Faktor);
-    picContainerBild_ =
-        QImage(fein.PixelX(ContainerBreite), fein.PixelY(ContainerHoehe), QImage::Format_RGB32);
+    const Masstab& fein = bildmasstab_;
+    picContainerBild_ = QImage(fein.PixelX(g::Spielbereich.Breite),
+                               fein.PixelY(g::Spielbereich.Hoehe), QImage::Format_RGB32);
     picContainerBild_.fill(ContainerFarbe);
-    picContainer_ = bildflaeche(this, &picContainerBild_, "picContainer",
-                                m.Rechteck(0, 0, ContainerBreite, ContainerHoehe));
-    picSpielfeld_ = bildflaeche(picContainer_, &brettbild_.Bild(), "picSpielfeld",
-                                m.Rechteck(2520, 1320, BrettbildBreite, BrettbildHoehe));
+    picContainer_ =
+        bildflaeche(this, &picContainerBild_, "picContainer", m.Rechteck(g::Spielbereich));
+    picSpielfeld_ =
+        bildflaeche(picContainer_, &brettbild_.Bild(), "picSpielfeld", m.Rechteck(g::Spielfeld));
 
     RolleSetzen(*picSpielfeld_, QAccessible::Graphic, Sprachtext("Spielbrett", "Game board"));
     lblStatus_ = new QLabel(picContainer_);
@@ -106,7 +106,7 @@ void frmHaupt::ControlsAnlegen() {
     RolleSetzen(*lblStatus_, QAccessible::StatusBar);
     lblStatus_->setText(QStringLiteral("---"));
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
-    lblStatus_->setGeometry(m.Rechteck(2520, 6480, 6615, 255));
+    lblStatus_->setGeometry(m.Rechteck(g::Status));
     Hintergrund(*lblStatus_, ContainerFarbe);
 
     // One press-and-release logic for the four; only the action differs.
@@ -116,25 +116,24 @@ void frmHaupt::ControlsAnlegen() {
                              std::move(aktion));
     };
     picButtonNeuesSpiel_ =
-        bildknopf(bilder_.KnopfNeuesSpiel, "picButtonNeuesSpiel", m.Rechteck(320, 1440, 1650, 405),
+        bildknopf(bilder_.KnopfNeuesSpiel, "picButtonNeuesSpiel", m.Rechteck(g::KnopfNeuesSpiel),
                   [this] { spiel_.NeuesSpiel(); });
-    picButtonAnleitung_ =
-        bildknopf(bilder_.KnopfAnleitung, "picButtonAnleitung", m.Rechteck(320, 1980, 1650, 405),
-                  [this] { AnleitungOeffnen(); });
-    picButtonCopyright_ =
-        bildknopf(bilder_.KnopfCopyright, "picButtonCopyright", m.Rechteck(320, 2520, 1650, 405),
-                  [this] { CopyrightOeffnen(); });
-    picButtonExit_ = bildknopf(bilder_.KnopfBeenden, "picButtonExit",
-                               m.Rechteck(8160, 6720, 1335, 405), [this] { SpielBeenden(); });
+    picButtonAnleitung_ = bildknopf(bilder_.KnopfAnleitung, "picButtonAnleitung",
+                                    m.Rechteck(g::KnopfAnleitung), [this] { AnleitungOeffnen(); });
+    picButtonCopyright_ = bildknopf(bilder_.KnopfCopyright, "picButtonCopyright",
+                                    m.Rechteck(g::KnopfCopyright), [this] { CopyrightOeffnen(); });
+    picButtonExit_ = bildknopf(bilder_.KnopfBeenden, "picButtonExit", m.Rechteck(g::KnopfBeenden),
+                               [this] { SpielBeenden(); });
     picButtonNeuesSpiel_->Beschriften(Sprachtext("Neues Spiel", "New game"));
     picButtonAnleitung_->Beschriften(Sprachtext("Anleitung", "Instructions"));
     picButtonCopyright_->Beschriften(Sprachtext("Info", "About"));
     picButtonExit_->Beschriften(Sprachtext("Beenden", "Quit"));
 
-    picOptionenBild_ = QImage(fein.PixelX(1815), fein.PixelY(3375), QImage::Format_RGB32);
+    picOptionenBild_ = QImage(fein.PixelX(g::Optionen.Breite), fein.PixelY(g::Optionen.Hoehe),
+                              QImage::Format_RGB32);
     picOptionenBild_.fill(OptionenFarbe);
-    auto* picOptionen = bildflaeche(picContainer_, &picOptionenBild_, "picOptionen",
-                                    m.Rechteck(240, 3120, 1815, 3375));
+    auto* picOptionen =
+        bildflaeche(picContainer_, &picOptionenBild_, "picOptionen", m.Rechteck(g::Optionen));
 
     auto rahmen = [&](const QString& titel, const char* name, QRect ort) {
         auto* fr = new QGroupBox(titel, picOptionen);
@@ -143,21 +142,26 @@ void frmHaupt::ControlsAnlegen() {
         Hintergrund(*fr, OptionenFarbe);
         return fr;
     };
-    auto option = [&](QGroupBox* fr, const QString& text, const char* name, double oben) {
+    auto option = [&](QGroupBox* fr, const QString& text, const char* name, const g::Ort& ort) {
         auto* opt = new QRadioButton(text, fr);
         opt->setObjectName(QString::fromLatin1(name));
-        opt->setGeometry(m.Rechteck(120, oben, 1215, 255));
+        opt->setGeometry(m.Rechteck(ort));
         return opt;
     };
-    auto* frAnfang = rahmen(Sprachtext("Wer beginnt ?", "Who starts?"), "frAnfang",
-                            m.Rechteck(150, 240, 1455, 1095));
-    optAnfangSp_[1] = option(frAnfang, Sprachtext("Spieler", "You"), "optAnfangSp1", 360);
-    optAnfangSp_[2] = option(frAnfang, Sprachtext("Computer", "Computer"), "optAnfangSp2", 720);
+    auto* frAnfang =
+        rahmen(Sprachtext("Wer beginnt ?", "Who starts?"), "frAnfang", m.Rechteck(g::RahmenAnfang));
+    optAnfangSp_[1] =
+        option(frAnfang, Sprachtext("Spieler", "You"), "optAnfangSp1", g::OptionSpieler);
+    optAnfangSp_[2] =
+        option(frAnfang, Sprachtext("Computer", "Computer"), "optAnfangSp2", g::OptionComputer);
     auto* frSpielstaerke = rahmen(Sprachtext("Spielstärke :", "Skill level:"), "frSpielstaerke",
-                                  m.Rechteck(150, 1560, 1455, 1575));
-    optStaerke_[1] = option(frSpielstaerke, Sprachtext("Anfänger", "Beginner"), "optStaerke1", 360);
-    optStaerke_[3] = option(frSpielstaerke, Sprachtext("Experte", "Expert"), "optStaerke3", 720);
-    optStaerke_[4] = option(frSpielstaerke, Sprachtext("Profi", "Master"), "optStaerke4", 1080);
+                                  m.Rechteck(g::RahmenSpielstaerke));
+    optStaerke_[1] = option(frSpielstaerke, Sprachtext("Anfänger", "Beginner"), "optStaerke1",
+                            g::OptionAnfaenger);
+    optStaerke_[3] =
+        option(frSpielstaerke, Sprachtext("Experte", "Expert"), "optStaerke3", g::OptionExperte);
+    optStaerke_[4] =
+        option(frSpielstaerke, Sprachtext("Profi", "Master"), "optStaerke4", g::OptionProfi);
     optAnfangSp_[1]->setChecked(true);
     optStaerke_[3]->setChecked(true);
 
@@ -187,7 +191,7 @@ void frmHaupt::ControlsAnlegen() {
 void frmHaupt::Form_Load() {
     // Pictures are painted at their own resolution; the window is laid out
     // in logical pixels.
-    const Masstab m = masstab_.Fein(bilder_.Faktor);
+    const Masstab& m = bildmasstab_;
     const double logoBreite = picLogo_.width() * m.TwipsProPixelX;
     const double logoHoehe = picLogo_.height() * m.TwipsProPixelY;
 
@@ -203,15 +207,16 @@ void frmHaupt::Form_Load() {
     setGeometry(bildschirm);
     setWindowState(windowState() | Qt::WindowFullScreen);
     const Masstab& l = masstab_;
-    picContainer_->move(l.PixelX((bildschirm.width() * l.TwipsProPixelX - ContainerBreite) / 2),
-                        l.PixelY((bildschirm.height() * l.TwipsProPixelY - ContainerHoehe) / 2));
+    picContainer_->move(
+        l.PixelX((bildschirm.width() * l.TwipsProPixelX - g::Spielbereich.Breite) / 2),
+        l.PixelY((bildschirm.height() * l.TwipsProPixelY - g::Spielbereich.Hoehe) / 2));
     // The background tiles.
     Kacheln(picContainerBild_, m, bilder_.HG);
     Kacheln(picOptionenBild_, m, bilder_.HG2);
     // The logo on the game area with a transparent surround.
-    BitBlt(picContainerBild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, bilder_.LogoMaske, 0,
-           0, Rasterop::MergePaint);
-    BitBlt(picContainerBild_, m, LogoLinks, LogoOben, logoBreite, logoHoehe, picLogo_, 0, 0,
+    BitBlt(picContainerBild_, m, g::Logo.Links, g::Logo.Oben, logoBreite, logoHoehe,
+           bilder_.LogoMaske, 0, 0, Rasterop::MergePaint);
+    BitBlt(picContainerBild_, m, g::Logo.Links, g::Logo.Oben, logoBreite, logoHoehe, picLogo_, 0, 0,
            Rasterop::SrcAnd);
     // The texts were filled when the game flow was made.
     // No button is held down; the game flow starts with its flags cleared.

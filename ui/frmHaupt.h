@@ -32,7 +32,9 @@ class frmHaupt : public QWidget, public Fenster {
     Q_OBJECT
 public:
     // The window plays against `computer` and keeps it as long as it lives.
-    frmHaupt(const Bildsatz& bilder, std::unique_ptr<Computerspieler> computer,
+    // The game area is drawn `faktor` times its designed size; the pictures
+    // come in the resolution the screen needs for that.
+    frmHaupt(const Bildsatz& bilder, std::unique_ptr<Computerspieler> computer, double faktor = 1,
              QWidget* eltern = nullptr);
     ~frmHaupt() override;
 
@@ -44,7 +46,10 @@ public:
     Klang& Klaenge() { return klang_; }
     const Brettbild& Brett() const { return brettbild_; }
     const Bildsatz& Bilder() const { return bilder_; }
+    // Twips to logical pixels of the scaled layout, and to the pictures' pixels.
     const Masstab& Massstab() const { return masstab_; }
+    const Masstab& Bildmassstab() const { return bildmasstab_; }
+    double Faktor() const { return faktor_; }
     // The secondary windows once they have been opened, else null.
     frmAnleitung* Anleitung() const { return frmAnleitung_.get(); }
     frmCopyright* Copyright() const { return frmCopyright_.get(); }
@@ -82,7 +87,10 @@ private:
     // The position for screen readers, after every change of the picture.
     void BrettBeschreiben();
 
+    Masstab basis_;
+    double faktor_;
     Masstab masstab_;
+    Masstab bildmasstab_;
     Bildsatz bilder_;
     std::unique_ptr<Computerspieler> computer_;
     Spiel spiel_;

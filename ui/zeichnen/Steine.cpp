@@ -1,4 +1,4 @@
-#include "Bilder.h"
+#include "ui/zeichnen/Zeichnung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,17 +57,20 @@ Farbe SteinSchattiert(double dx, double dy, Farbe grund, bool leuchtend, double 
     return Mischen(f, AusHex(0xFFFFFF), std::min(1.0, 0.85 * glanz));
 }
 
-QImage SteinBild(Farbe grund, bool leuchtend, int faktor) {
-    const int f = faktor;
-    QImage bild = NeuesBild(SteinGroesse * f, SteinGroesse * f);
+QImage SteinBild(Farbe grund, bool leuchtend, double massstab) {
+    const double f = massstab;
+    const int groesse = Pixel(SteinGroesse, f);
+    const double mitte = groesse / (2.0 * f);
+    const int proben = ProbenJePixel(Proben, f);
+    QImage bild = NeuesBild(groesse, groesse);
     for (int y = 0; y < bild.height(); ++y) {
         for (int x = 0; x < bild.width(); ++x) {
             Farbe summe;
             int treffer = 0;
-            for (int j = 0; j < Proben; ++j) {
-                for (int i = 0; i < Proben; ++i) {
-                    const double dx = (x + (i + 0.5) / Proben) / f - SteinMitte;
-                    const double dy = (y + (j + 0.5) / Proben) / f - SteinMitte;
+            for (int j = 0; j < proben; ++j) {
+                for (int i = 0; i < proben; ++i) {
+                    const double dx = (x + (i + 0.5) / proben) / f - mitte;
+                    const double dy = (y + (j + 0.5) / proben) / f - mitte;
                     if (std::hypot(dx, dy) < SteinRadius) {
                         summe = summe + SteinSchattiert(dx, dy, grund, leuchtend);
                         ++treffer;
@@ -79,21 +82,23 @@ QImage SteinBild(Farbe grund, bool leuchtend, int faktor) {
                 }
             }
             if (treffer > 0) {
-                bild.setPixel(x, y, AlsPixel(summe * (1.0 / (Proben * Proben))));
+                bild.setPixel(x, y, AlsPixel(summe * (1.0 / (proben * proben))));
             }
         }
     }
     return bild;
 }
 
-QImage SteinMaske(int faktor) {
-    const int f = faktor;
-    QImage maske = NeuesBild(SteinGroesse * f, SteinGroesse * f);
+QImage SteinMaske(double massstab) {
+    const double f = massstab;
+    const int groesse = Pixel(SteinGroesse, f);
+    const double mitte = groesse / (2.0 * f);
+    QImage maske = NeuesBild(groesse, groesse);
     for (int y = 0; y < maske.height(); ++y) {
         for (int x = 0; x < maske.width(); ++x) {
             const bool beruehrt =
-                Deckung(x, y, Proben, [f](double px, double py) {
-                    return std::hypot(px / f - SteinMitte, py / f - SteinMitte) < SteinRadius;
+                Deckung(x, y, Proben, [f, mitte](double px, double py) {
+                    return std::hypot(px / f - mitte, py / f - mitte) < SteinRadius;
                 }) > 0;
             if (beruehrt) {
                 maske.setPixel(x, y, Schwarz);

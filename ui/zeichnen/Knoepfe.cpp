@@ -1,4 +1,4 @@
-#include "Bilder.h"
+#include "ui/zeichnen/Zeichnung.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -10,14 +10,14 @@
 
 namespace steinfall::bilder {
 
-QImage KnopfBild(const QString& text, int breite, bool gedrueckt, int faktor) {
+QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double massstab) {
     constexpr int Hoehe = 27;
     constexpr int Rundung = 6;
-    QImage bild = NeuesBild(breite * faktor, Hoehe * faktor, 0xFF000000 | Umgebung);
+    QImage bild = NeuesBild(Pixel(breite, massstab), Pixel(Hoehe, massstab), 0xFF000000 | Umgebung);
     QPainter maler(&bild);
-    if (faktor != 1) {
+    if (massstab != 1) {
         // Drawn in the button's own pixels; the painter refines them.
-        maler.scale(faktor, faktor);
+        maler.scale(bild.width() / double(breite), bild.height() / double(Hoehe));
     }
     maler.setRenderHint(QPainter::Antialiasing);
     maler.setRenderHint(QPainter::TextAntialiasing);

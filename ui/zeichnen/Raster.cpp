@@ -1,4 +1,4 @@
-#include "Raster.h"
+#include "ui/zeichnen/Raster.h"
 
 #include <algorithm>
 #include <cmath>

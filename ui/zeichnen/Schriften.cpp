@@ -1,4 +1,4 @@
-#include "Bilder.h"
+#include "ui/zeichnen/Zeichnung.h"
 
 #include <QFontDatabase>
 

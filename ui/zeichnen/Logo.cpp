@@ -1,4 +1,4 @@
-#include "Bilder.h"
+#include "ui/zeichnen/Zeichnung.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -89,8 +89,8 @@ Deckungsbild Verwischen(Deckungsbild d, int radius) {
 
 } // namespace
 
-LogoBilder Logo(int faktor) {
-    const int f = faktor;
+LogoBilder Logo(double massstab) {
+    const double f = massstab;
     // "Steinfall" with a red stone as the dot on the i.
     QFont schrift(SchriftTitel());
     schrift.setBold(true);
@@ -130,9 +130,10 @@ LogoBilder Logo(int faktor) {
     // Fill and outline are covered at the picture's own resolution; colours
     // below are worked out in logo pixels.
     const QPainterPath logoForm = abbildung.map(text).united(punkt);
-    const QPainterPath form = QTransform::fromScale(f, f).map(logoForm);
-    const int breite = LogoBreite * f;
-    const int hoehe = LogoHoehe * f;
+    const int breite = Pixel(LogoBreite, f);
+    const int hoehe = Pixel(LogoHoehe, f);
+    const QPainterPath form =
+        QTransform::fromScale(breite / double(LogoBreite), hoehe / double(LogoHoehe)).map(logoForm);
     const QPen umriss(Qt::white, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     QPen umrissFein = umriss;
     umrissFein.setWidthF(3.0 * f);
@@ -170,8 +171,9 @@ LogoBilder Logo(int faktor) {
                 return k > 0 || fl > 0 || 0.45 * schattenWert * 0.88 >= 1.5 / 255;
             };
             if (!sichtbar(aKontur, aFuellung, 0) &&
-                !sichtbar(kontur1.An(x / f, y / f), fuellung1.An(x / f, y / f),
-                          schatten.An(x / f, y / f))) {
+                !sichtbar(kontur1.An(static_cast<int>(x / f), static_cast<int>(y / f)),
+                          fuellung1.An(static_cast<int>(x / f), static_cast<int>(y / f)),
+                          schatten.An(static_cast<int>(x / f), static_cast<int>(y / f)))) {
                 continue;
             }
             const double px = (x + 0.5) / f;
@@ -204,12 +206,12 @@ LogoBilder Logo(int faktor) {
     return ergebnis;
 }
 
-QImage MorvellLogo(int faktor) {
+QImage MorvellLogo(double massstab) {
     // The maker's mark: a bold M on a dark disc with a golden ring.
-    QImage bild = NeuesBild(64 * faktor, 64 * faktor, 0xFF000000 | Umgebung);
+    QImage bild = NeuesBild(Pixel(64, massstab), Pixel(64, massstab), 0xFF000000 | Umgebung);
     QPainter maler(&bild);
-    if (faktor != 1) {
-        maler.scale(faktor, faktor);
+    if (massstab != 1) {
+        maler.scale(bild.width() / 64.0, bild.height() / 64.0);
     }
     maler.setRenderHint(QPainter::Antialiasing);
     QRadialGradient scheibe(QPointF(24, 20), 40);
