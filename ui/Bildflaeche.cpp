@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace steinfall {
 
 namespace {
@@ -27,6 +29,16 @@ Bildflaeche::Bildflaeche(QWidget* eltern, const QImage* bild) : QWidget(eltern),
 void BildZeigen(QPainter& maler, QSize groesse, const QImage& bild, const QRect& bereich) {
     if (bild.size() == groesse) {
         maler.drawImage(bereich, bild, bereich);
+        return;
+    }
+    // Drawn for the device pixels the widget covers (to a pixel of rounding):
+    // shown pixel for pixel.
+    const double verhaeltnis = maler.device()->devicePixelRatioF();
+    if (std::abs(bild.width() - groesse.width() * verhaeltnis) <= 1 &&
+        std::abs(bild.height() - groesse.height() * verhaeltnis) <= 1) {
+        QImage geraetebild = bild;
+        geraetebild.setDevicePixelRatio(verhaeltnis);
+        maler.drawImage(QPointF(0, 0), geraetebild);
         return;
     }
     maler.setRenderHint(QPainter::SmoothPixmapTransform);

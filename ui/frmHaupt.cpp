@@ -363,6 +363,8 @@ Antwort frmHaupt::Meldung(const std::string& text, const std::string& titel, Sym
                                    : symbol == Symbol::Stopp ? QMessageBox::Critical
                                                              : QMessageBox::Warning;
     QMessageBox box(icon, Text(titel), Text(text), QMessageBox::NoButton, this);
+    // A window of its own does not take the game's font: it scales with the game.
+    box.setFont(font());
     if (knoepfe == Knoepfe::JaNein) {
         box.addButton(QMessageBox::Yes)->setText(Sprachtext("&Ja", "&Yes"));
         box.addButton(QMessageBox::No)->setText(Sprachtext("&Nein", "&No"));

@@ -55,3 +55,14 @@ antwort_abwarten() {
     kill -0 "$spiel_pid" || { echo "das Spiel ist abgestürzt"; cat "$arbeit/spiel.log"; exit 1; }
     fold -w 7 <<<"$jetzt"
 }
+
+# warten_bis SEKUNDEN BEFEHL...: runs BEFEHL until it succeeds; fails once
+# SEKUNDEN have passed without.
+warten_bis() {
+    local ende=$(($(date +%s%N) + $1 * 1000000000))
+    shift
+    until "$@"; do
+        (($(date +%s%N) < ende)) || return 1
+        sleep 0.1
+    done
+}

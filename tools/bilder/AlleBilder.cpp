@@ -15,9 +15,9 @@ std::map<QString, QImage> AlleBilder() {
     for (const int f : Faktoren) {
         bilder[Dateiname("brett", f)] = BrettBild(f);
         bilder[Dateiname("spalte_maske", f)] = SpaltenMaske(f);
-        bilder[Dateiname("stein_spieler", f)] = SteinBild(AusHex(0xDC2A1E), false, f);
-        bilder[Dateiname("stein_computer", f)] = SteinBild(AusHex(0xF7C51C), false, f);
-        bilder[Dateiname("stein_hervor", f)] = SteinBild(AusHex(0xB4FF6E), true, f);
+        bilder[Dateiname("stein_spieler", f)] = SteinBild(AusHex(FarbeSpieler), false, f);
+        bilder[Dateiname("stein_computer", f)] = SteinBild(AusHex(FarbeComputer), false, f);
+        bilder[Dateiname("stein_hervor", f)] = SteinBild(AusHex(FarbeHervor), true, f);
         bilder[Dateiname("stein_maske", f)] = SteinMaske(f);
         const LogoBilder logo = Logo(f);
         bilder[Dateiname("logo", f)] = logo.Logo;

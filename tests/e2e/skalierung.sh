@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The game area fills screens of every size: scaled by the largest factor at
+# which all of it fits, centred, the board where the layout puts it at that
+# factor, and a click on each column drops there. At 2.25 the board on the
+# screen is the picture generator's own drawing at that scale.
+#   bash tests/e2e/skalierung.sh build/bin/steinfall
+set -euo pipefail
+
+spiel=$(realpath "$1")
+generator=$(dirname "$spiel")/steinfall-bilder
+werkzeug=$(cd "$(dirname "$0")/../werkzeug" && pwd)
+unset STEINFALL_ORIGINALGROESSE
+# A cache of its own: the game draws every new scale once.
+XDG_CACHE_HOME=$(mktemp -d)
+export XDG_CACHE_HOME
+trap 'rm -rf "$XDG_CACHE_HOME"' EXIT
+
+# a b: |a - b| <= toleranz
+nah() { awk -v a="$1" -v b="$2" -v t="${3:-2}" 'BEGIN { d = a - b; exit !(d <= t && -d <= t) }'; }
+
+# One screen: its size, then VAR=value words for the game's environment.
+pruefen() (
+    xvfb_groesse=$1
+    shift
+    source "$werkzeug/xvfb.sh"
+    source "$werkzeug/spiel.sh"
+    local name="$xvfb_groesse $*"
+    fehler() {
+        echo "$name: $1"
+        import -window root /tmp/skalierung-fehler.png 2>/dev/null || true
+        exit 1
+    }
+
+    env "$@" "$spiel" --geometrie >"$arbeit/geo" 2>/dev/null
+    read -r breite hoehe < <(tr x ' ' <<<"$xvfb_groesse")
+    local skala=1 wort
+    for wort in "$@"; do [[ $wort == QT_SCALE_FACTOR=* ]] && skala=${wort#*=}; done
+    local erwartet
+    erwartet=$(awk -v b="$breite" -v h="$hoehe" -v s="$skala" \
+        'BEGIN { f = b / s / 640; if (h / s / 480 < f) f = h / s / 480; print f }')
+    read -r _ faktor bildfaktor < <(grep '^faktor ' "$arbeit/geo")
+    nah "$faktor" "$erwartet" 0.000001 || fehler "Faktor $faktor statt $erwartet"
+
+    # The game area: 640 x 480 times the factor, centred, on the screen, and
+    # touching two opposite edges.
+    read -r _ x y w h < <(grep '^picContainer ' "$arbeit/geo")
+    nah "$w" "$(awk -v s="$bildfaktor" 'BEGIN { print 640 * s }')" &&
+        nah "$h" "$(awk -v s="$bildfaktor" 'BEGIN { print 480 * s }')" ||
+        fehler "Spielbereich ${w}x$h bei $bildfaktor"
+    nah "$x" $(((breite - w) / 2)) && nah "$y" $(((hoehe - h) / 2)) || fehler "nicht mittig: $x,$y"
+    ((x >= 0 && y >= 0 && x + w <= breite && y + h <= hoehe)) || fehler "ragt über den Schirm"
+    nah "$w" "$breite" 3 || nah "$h" "$hoehe" 3 || fehler "füllt den Schirm nicht: ${w}x$h"
+    # The board: 440 x 345 designed pixels, 168 and 88 from the area's corner.
+    local bx by bw bh
+    read -r _ bx by bw bh < <(grep '^picSpielfeld ' "$arbeit/geo")
+    nah "$bw" "$(awk -v s="$bildfaktor" 'BEGIN { print 440 * s }')" &&
+        nah "$bh" "$(awk -v s="$bildfaktor" 'BEGIN { print 345 * s }')" &&
+        nah "$bx" "$(awk -v x="$x" -v s="$bildfaktor" 'BEGIN { print x + 168 * s }')" &&
+        nah "$by" "$(awk -v y="$y" -v s="$bildfaktor" 'BEGIN { print y + 88 * s }')" ||
+        fehler "Brett ${bw}x$bh+$bx+$by bei $bildfaktor"
+
+    # The holes as the game lays them out: . empty, X human, O computer.
+    local format=""
+    while read -r _ c r lx ly; do format+="%[hex:p{$lx,$ly}] "; done < <(grep '^loch ' "$arbeit/geo")
+    lesen() {
+        import -window root "$arbeit/bild.png"
+        local farbe zeile=""
+        for farbe in $(convert "$arbeit/bild.png" -format "$format" info:); do
+            local r=$((16#${farbe:0:2})) g=$((16#${farbe:2:2})) b=$((16#${farbe:4:2}))
+            if ((r > 150 && g < 120)); then zeile+=X
+            elif ((r > 150 && g > 120 && b < 120)); then zeile+=O
+            else zeile+=.; fi
+        done
+        echo "$zeile"
+    }
+    spiel_starten STEINFALL_ZUFALL=11 "$@"
+    local leer jetzt vorher
+    leer=$(printf '.%.0s' {1..42})
+    warten_bis 10 eval '[ "$(lesen)" = "$leer" ]' || fehler "kein leeres Brett"
+    if nah "$bildfaktor" 2.25 0.000001; then
+        # The status line covers the board's last rows.
+        local sy frei
+        read -r _ _ sy _ < <(grep '^lblStatus ' "$arbeit/geo")
+        frei="${bw}x$((sy - by))"
+        "$generator" "$arbeit/soll" --massstab 2.25 2>/dev/null
+        convert "$arbeit/bild.png" -crop "$frei+$bx+$by" +repage "$arbeit/brett.png"
+        convert "$arbeit/soll/brett.png" -crop "$frei+0+0" +repage "$arbeit/soll.png"
+        local ab
+        ab=$(compare -metric AE "$arbeit/brett.png" "$arbeit/soll.png" null: 2>&1 || true)
+        [ "$ab" = 0 ] || fehler "Brett weicht von der Zeichnung bei 2.25 ab: $ab Pixel"
+    fi
+    # A click in each column's top hole drops the human's stone at its foot;
+    # after the computer's answer a new game empties the board again.
+    local spalte nx ny
+    read -r _ nx ny _ < <(grep '^picButtonNeuesSpiel ' "$arbeit/geo")
+    for spalte in 0 1 2 3 4 5 6; do
+        read -r _ _ _ lx ly < <(grep "^loch $spalte 0 " "$arbeit/geo")
+        xdotool mousemove --sync "$lx" "$ly" click 1
+        warten_bis 10 eval '[ "$(lesen | cut -c$((36 + spalte)))" = X ]' ||
+            fehler "Klick in Spalte $spalte ließ dort keinen Stein fallen"
+        vorher=""
+        warten_bis 20 eval 'jetzt=$(lesen); [ "$(tr -cd O <<<"$jetzt")" = O ] && [ "$jetzt" = "$vorher" ] || { vorher=$jetzt; false; }' ||
+            fehler "der Computer antwortet nicht"
+        xdotool mousemove --sync $((nx + 20)) $((ny + 10)) click 1
+        warten_bis 10 eval '[ "$(lesen)" = "$leer" ]' || fehler "kein neues Spiel"
+    done
+    echo "$name: Faktor $faktor, Bilder $bildfaktor, Brett ${bw}x$bh+$bx+$by"
+)
+
+pruefen 1920x1080
+pruefen 2560x1440
+pruefen 3840x2160
+pruefen 1024x768
+pruefen 800x600
+pruefen 1920x1080 QT_SCALE_FACTOR=1.5
+pruefen 1920x1080 QT_SCALE_FACTOR=2.5
