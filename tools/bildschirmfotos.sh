@@ -1,21 +1,16 @@
 #!/usr/bin/env bash
 # Takes the screenshots of the README and the AppStream file from the real
-# game under Xvfb: a game after a few moves, and the instructions over it.
+# game under Xvfb, on a 1920 x 1080 desktop that the game fills, in German
+# and in English: a game after a few moves, and the instructions over it.
 #   bash tools/bildschirmfotos.sh build/bin/steinfall
-# writes docs/bilder/spiel.png and docs/bilder/anleitung.png.
+# writes docs/bilder/spiel.png, anleitung.png and their English twins
+# spiel-en.png, anleitung-en.png.
 set -euo pipefail
 
 spiel=$(realpath "$1")
 ziel=$(cd "$(dirname "$0")/../docs/bilder" && pwd)
-source "$(dirname "$0")/../tests/werkzeug/xvfb.sh"
-source "$(dirname "$0")/../tests/werkzeug/spiel.sh"
-# The pictures show the German game, whatever the language here.
-spiel_starten LC_ALL=C.UTF-8
-
-# The 640 x 480 game area lies in the middle of the 1024 x 768 screen.
-spielflaeche() {
-    import -window root -crop 640x480+192+144 +repage "$1"
-}
+werkzeug=$(cd "$(dirname "$0")/../tests/werkzeug" && pwd)
+unset STEINFALL_ORIGINALGROESSE
 
 # Waits until the screen has stood still for a second: the stone has fallen
 # and the computer has answered.
@@ -29,17 +24,30 @@ ruhe_abwarten() {
     done
 }
 
-ruhe_abwarten
-# The centre of column c is at x = 400 + 60 c on the screen.
-for spalte in 3 2 4 3; do
-    xdotool mousemove --sync $((400 + 60 * spalte)) 300 click 1
+# One language: its --sprache and the end of its file names.
+fotografieren() (
+    xvfb_groesse=1920x1080
+    source "$werkzeug/xvfb.sh"
+    source "$werkzeug/spiel.sh"
+    local sprache=$1 endung=$2 titel=$3
+    "$spiel" --geometrie >"$arbeit/geo" 2>/dev/null
+    # The same seeded game in both languages.
+    spiel_starten STEINFALL_ZUFALL=3 -- --sprache "$sprache"
     ruhe_abwarten
-done
-spielflaeche "$ziel/spiel.png"
+    local spalte x y
+    for spalte in 3 2 4 3; do
+        read -r _ _ _ x y < <(grep "^loch $spalte 0 " "$arbeit/geo")
+        xdotool mousemove --sync "$x" "$y" click 1
+        ruhe_abwarten
+    done
+    import -window root "$ziel/spiel$endung.png"
+    read -r _ x y _ < <(grep '^picButtonAnleitung ' "$arbeit/geo")
+    xdotool mousemove --sync $((x + 40)) $((y + 20)) click 1
+    timeout 30 xdotool search --sync --onlyvisible --name "^$titel\$" >/dev/null
+    ruhe_abwarten
+    import -window root "$ziel/anleitung$endung.png"
+    echo "geschrieben: $ziel/spiel$endung.png $ziel/anleitung$endung.png"
+)
 
-# The button "Anleitung" at the left of the game area.
-xdotool mousemove --sync $((192 + 76)) $((144 + 145)) click 1
-timeout 30 xdotool search --sync --onlyvisible --name '^Anleitung$' >/dev/null
-ruhe_abwarten
-spielflaeche "$ziel/anleitung.png"
-echo "geschrieben: $ziel/spiel.png $ziel/anleitung.png"
+fotografieren de "" Anleitung
+fotografieren en -en Instructions

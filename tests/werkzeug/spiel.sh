@@ -1,10 +1,15 @@
 # Sourced after xvfb.sh by the scripts that play in the real window: start
 # the game and read its board off the screen.
 
-# Starts the game ($spiel; VAR=value words before it go to its environment)
+# Starts the game ($spiel; VAR=value words go to its environment, words after
+# "--" are its arguments)
 # and waits for its main window.
 spiel_starten() {
-    env "$@" "$spiel" >"$arbeit/spiel.log" 2>&1 &
+    # VAR=value words, then after "--" the game's own arguments.
+    local umgebung=()
+    while (($#)) && [ "$1" != -- ]; do umgebung+=("$1"); shift; done
+    (($#)) && shift
+    env "${umgebung[@]}" "$spiel" "$@" >"$arbeit/spiel.log" 2>&1 &
     spiel_pid=$!
     timeout 30 xdotool search --sync --onlyvisible --name '^Steinfall$' >/dev/null
 }
