@@ -66,6 +66,24 @@ inline constexpr Ort AnleitungRahmen{225, 1275, 7950, 4800};
 inline constexpr Ort AnleitungText{300, 1350, 7800, 4650};
 inline constexpr Ort KnopfZurueck{3375, 6300, 1650, 405};
 
+// The about window.
+inline constexpr Ort Copyright{0, 0, 6000, 4500};
+inline constexpr Ort CopyrightRahmen{150, 150, 5700, 3450};
+inline constexpr Ort CopyrightInfo{30, 30, 5640, 3390}; // in the frame
+// On the info panel.
+inline constexpr Ort CopyrightLogo{240, 240, 960, 960};
+inline constexpr Ort CopyrightTitel{1440, 120, 3900, 600};
+inline constexpr Ort CopyrightTitelSchatten{1470, 150, 3900, 600};
+inline constexpr Ort CopyrightSystem{1440, 750, 3900, 255};
+inline constexpr Ort CopyrightHinweis{1440, 1005, 3900, 255};
+inline constexpr Ort CopyrightKontakt{240, 1500, 5160, 255}; // the first of five lines
+inline constexpr double CopyrightKontaktAbstand = 270;
+inline constexpr double CopyrightLinieOben[] = {1380, 2880};
+inline constexpr Ort CopyrightLinie{240, 0, 5160, 30};
+inline constexpr Ort CopyrightFreeware{240, 3000, 1800, 255};
+inline constexpr Ort CopyrightFreewareWort{2040, 2970, 2400, 300};
+inline constexpr Ort KnopfOK{2400, 3795, 1200, 420};
+
 // The designed game area is 640 x 480 pixels.
 inline constexpr double TwipsJePixelEntwurf = 15;
 

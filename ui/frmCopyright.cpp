@@ -1,6 +1,7 @@
 #include "ui/frmCopyright.h"
 
 #include "ui/Bildflaeche.h"
+#include "ui/Geometrie.h"
 #include "ui/Rasterop.h"
 #include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
@@ -19,9 +20,7 @@ namespace steinfall {
 
 namespace {
 
-// The window in twips.
-constexpr double FensterBreite = 6000;
-constexpr double FensterHoehe = 4500;
+namespace g = geometrie;
 
 constexpr int NetzZeile = 3;
 constexpr int PostZeile = 4;
@@ -52,7 +51,7 @@ frmCopyright::frmCopyright(frmHaupt& haupt)
     setWindowTitle(Sprachtext("Copyright", "About Steinfall"));
     setFont(haupt.font());
     const Masstab& m = haupt.Massstab();
-    setFixedSize(m.PixelX(FensterBreite), m.PixelY(FensterHoehe));
+    setFixedSize(m.PixelX(g::Copyright.Breite), m.PixelY(g::Copyright.Hoehe));
     setAttribute(Qt::WA_OpaquePaintEvent);
     ControlsAnlegen();
     Form_Load();
@@ -63,10 +62,10 @@ void frmCopyright::ControlsAnlegen() {
     auto* picRahmen = new QFrame(this);
     picRahmen->setObjectName(QStringLiteral("picRahmen"));
     picRahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picRahmen->setGeometry(m.Rechteck(150, 150, 5700, 3450));
+    picRahmen->setGeometry(m.Rechteck(g::CopyrightRahmen));
     auto* picInfo = new QFrame(picRahmen);
     picInfo->setObjectName(QStringLiteral("picInfo"));
-    picInfo->setGeometry(m.Rechteck(30, 30, 5640, 3390));
+    picInfo->setGeometry(m.Rechteck(g::CopyrightInfo));
     picInfo->setAutoFillBackground(true);
     QPalette farben = picInfo->palette();
     farben.setColor(QPalette::Window, InfoFarbe);
@@ -74,7 +73,7 @@ void frmCopyright::ControlsAnlegen() {
 
     auto* logo = new Bildflaeche(picInfo, &haupt_.Bilder().MorvellLogo);
     logo->setObjectName(QStringLiteral("MorvellLogo"));
-    logo->setGeometry(m.Rechteck(240, 240, 960, 960));
+    logo->setGeometry(m.Rechteck(g::CopyrightLogo));
     RolleSetzen(*logo, QAccessible::Graphic, QStringLiteral("Morvell Software"));
 
     auto label = [&](const QString& text, const char* name, QRect ort) {
@@ -84,30 +83,34 @@ void frmCopyright::ControlsAnlegen() {
         return lbl;
     };
     QFont titel = font();
-    titel.setPointSize(20);
+    titel.setPointSizeF(20 * haupt_.Faktor());
     titel.setBold(true);
     // Item 3 is the title's shadow, a little lower right and underneath.
-    lblInfoTitel_[3] = label({}, "lblInfoTitel3", m.Rechteck(1470, 150, 3900, 600));
-    lblInfoTitel_[0] = label({}, "lblInfoTitel0", m.Rechteck(1440, 120, 3900, 600));
+    lblInfoTitel_[3] = label({}, "lblInfoTitel3", m.Rechteck(g::CopyrightTitelSchatten));
+    lblInfoTitel_[0] = label({}, "lblInfoTitel0", m.Rechteck(g::CopyrightTitel));
     for (int i : {0, 3}) {
         lblInfoTitel_[i]->setFont(titel);
     }
     lblInfoTitel_[3]->setStyleSheet(QStringLiteral("color: #808080"));
     lblInfoTitel_[0]->setStyleSheet(QStringLiteral("color: #1f4fbf"));
     lblInfoTitel_[1] = label(Sprachtext("für Linux", "for Linux"), "lblInfoTitel1",
-                             m.Rechteck(1440, 750, 3900, 255));
+                             m.Rechteck(g::CopyrightSystem));
     lblInfoTitel_[2] = label(QStringLiteral("Copyright © Morvell Software"), "lblInfoTitel2",
-                             m.Rechteck(1440, 1005, 3900, 255));
+                             m.Rechteck(g::CopyrightHinweis));
 
     auto linie = [&](double oben) {
         auto* lin = new QFrame(picInfo);
         lin->setObjectName(QStringLiteral("linTrennlinie"));
         lin->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-        lin->setGeometry(m.Rechteck(240, oben, 5160, 30));
+        lin->setGeometry(m.Rechteck(g::CopyrightLinie.Links, oben, g::CopyrightLinie.Breite,
+                                    g::CopyrightLinie.Hoehe));
     };
-    linie(1380);
+    linie(g::CopyrightLinieOben[0]);
     for (int i = 0; i < 5; ++i) {
-        lblCR_[i] = label({}, "lblCR", m.Rechteck(240, 1500 + 270 * i, 5160, 255));
+        lblCR_[i] = label({}, "lblCR",
+                          m.Rechteck(g::CopyrightKontakt.Links,
+                                     g::CopyrightKontakt.Oben + g::CopyrightKontaktAbstand * i,
+                                     g::CopyrightKontakt.Breite, g::CopyrightKontakt.Hoehe));
     }
     for (int i : {NetzZeile, PostZeile}) {
         // The links look like links and answer clicks.
@@ -116,19 +119,20 @@ void frmCopyright::ControlsAnlegen() {
         lblCR_[i]->installEventFilter(this);
         RolleSetzen(*lblCR_[i], QAccessible::Link);
     }
-    linie(2880);
+    linie(g::CopyrightLinieOben[1]);
     label(Sprachtext("Dieses Produkt ist", "This product is"), "lblRegTxt",
-          m.Rechteck(240, 3000, 1800, 255));
-    QLabel* lblReg = label(QStringLiteral("FREEWARE"), "lblReg", m.Rechteck(2040, 2970, 2400, 300));
+          m.Rechteck(g::CopyrightFreeware));
+    QLabel* lblReg =
+        label(QStringLiteral("FREEWARE"), "lblReg", m.Rechteck(g::CopyrightFreewareWort));
     QFont frei = font();
     frei.setBold(true);
-    frei.setPointSize(11);
+    frei.setPointSizeF(11 * haupt_.Faktor());
     lblReg->setFont(frei);
     lblReg->setStyleSheet(QStringLiteral("color: #c00000"));
 
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(m.Rechteck(2400, 3795, 1200, 420));
+    cmdOK_->setGeometry(m.Rechteck(g::KnopfOK));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &frmCopyright::cmdOK_Click);
 }
@@ -136,7 +140,8 @@ void frmCopyright::ControlsAnlegen() {
 void frmCopyright::Form_Load() {
     // The background tile.
     const Masstab& m = haupt_.Bildmassstab();
-    bild_ = QImage(m.PixelX(FensterBreite), m.PixelY(FensterHoehe), QImage::Format_RGB32);
+    bild_ =
+        QImage(m.PixelX(g::Copyright.Breite), m.PixelY(g::Copyright.Hoehe), QImage::Format_RGB32);
     Kacheln(bild_, m, haupt_.Bilder().HG);
     // The title and its shadow.
     lblInfoTitel_[0]->setText(QStringLiteral("Steinfall"));
