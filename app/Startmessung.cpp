@@ -1,6 +1,8 @@
 #include "app/Startmessung.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 #include <QTimer>
 
 #include <chrono>
@@ -10,13 +12,16 @@ namespace steinfall {
 
 void Startmessung::Beobachten(QObject& fenster) {
     if (qEnvironmentVariableIsSet("STEINFALL_ERSTES_BILD")) {
-        fenster.installEventFilter(new Startmessung(&fenster));
+        // The first paint of any of its controls: where the game area covers
+        // the whole screen, the window itself is never painted.
+        QCoreApplication::instance()->installEventFilter(new Startmessung(&fenster));
     }
 }
 
 bool Startmessung::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() == QEvent::Paint) {
-        objekt->removeEventFilter(this);
+    const auto* control = qobject_cast<QWidget*>(objekt);
+    if (ereignis->type() == QEvent::Paint && control && control->window() == parent()) {
+        QCoreApplication::instance()->removeEventFilter(this);
         // Stamped once the whole window has been painted and flushed.
         QTimer::singleShot(0, this, [] {
             const std::chrono::duration<double> jetzt =
