@@ -11,6 +11,9 @@ void AnwendungBenennen() {
     QGuiApplication::setApplicationVersion(QString::fromUtf8(Version));
     // On Wayland this is the window's app ID, matched to the desktop entry.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(AnwendungsId));
+}
+
+void SymbolSetzen() {
     QIcon symbol;
     for (const int groesse : {32, 64, 256}) {
         symbol.addFile(QStringLiteral(":/symbol/steinfall-%1.png").arg(groesse));

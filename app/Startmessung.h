@@ -2,19 +2,25 @@
 
 #include <QObject>
 
+#include <functional>
+
 namespace steinfall {
 
-// For start-up measurements: with STEINFALL_ERSTES_BILD set, the moment the
-// watched window has been painted for the first time goes to stderr as
-// "erstes Bild <seconds since the epoch>".
+// Waits for the first paint of the window: then runs what can wait until the
+// player sees the game, and for start-up measurements (with
+// STEINFALL_ERSTES_BILD set) writes "erstes Bild <seconds since the epoch>"
+// to stderr.
 class Startmessung : public QObject {
 public:
-    using QObject::QObject;
+    Startmessung(QObject& fenster, std::function<void()> danach);
 
-    static void Beobachten(QObject& fenster);
+    static void Beobachten(QObject& fenster, std::function<void()> danach = {});
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    std::function<void()> danach_;
 };
 
 } // namespace steinfall

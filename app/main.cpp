@@ -30,6 +30,6 @@ int main(int argc, char* argv[]) {
     if (!fenster) {
         return 1; // the display check failed and has said why
     }
-    steinfall::Startmessung::Beobachten(*fenster);
+    steinfall::Startmessung::Beobachten(*fenster, steinfall::SymbolSetzen);
     return app.exec();
 }

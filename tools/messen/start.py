@@ -67,8 +67,13 @@ def lauf(programm, argumente, groesse):
                     gemalt.set()
 
         threading.Thread(target=stderr_lesen, daemon=True).start()
-        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Steinfall$"],
-                       env=umgebung, capture_output=True, timeout=60)
+        # xdotool's own --sync looks only twice a second.
+        grenze = start + 60
+        while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Steinfall$"],
+                             env=umgebung, capture_output=True).returncode != 0:
+            if time.time() > grenze:
+                raise RuntimeError("no window")
+            time.sleep(0.005)
         werte["mapped s"] = time.time() - start
         if not gemalt.wait(60):
             raise RuntimeError("no first frame")
