@@ -14,10 +14,15 @@ set(STEINFALL_INSTALL_BINDIR "games" CACHE STRING "Folder of the programs, below
 set(STEINFALL_INSTALL_DATENDIR "${CMAKE_INSTALL_DATADIR}/games/steinfall"
     CACHE STRING "Folder of the game's wave files, below the prefix")
 
+set(STEINFALL_INSTALL_MODULDIR "${CMAKE_INSTALL_LIBDIR}/steinfall"
+    CACHE STRING "Folder of the game's sound module, below the prefix")
+
 # The program finds its data relative to its own folder, so the installed tree
 # works under any prefix.
 cmake_path(RELATIVE_PATH STEINFALL_INSTALL_DATENDIR BASE_DIRECTORY "${STEINFALL_INSTALL_BINDIR}"
            OUTPUT_VARIABLE STEINFALL_DATEN_RELATIV)
+cmake_path(RELATIVE_PATH STEINFALL_INSTALL_MODULDIR BASE_DIRECTORY "${STEINFALL_INSTALL_BINDIR}"
+           OUTPUT_VARIABLE STEINFALL_MODUL_RELATIV)
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Kennung.h.in ${CMAKE_BINARY_DIR}/erzeugt/Kennung.h
                @ONLY)

@@ -3,10 +3,8 @@
 #include "ui/Klangpfad.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QtEndian>
 
 namespace steinfall {
@@ -27,7 +25,7 @@ quint16 Wort16(const char* p) {
 }
 
 // A RIFF wave file with 8- or 16-bit PCM; false for anything else.
-bool WelleLesen(const QByteArray& datei, QAudioFormat& format, QByteArray& proben) {
+bool WelleLesen(const QByteArray& datei, Wellenformat& format, QByteArray& proben) {
     if (datei.size() < 12 || !datei.startsWith("RIFF") || datei.mid(8, 4) != "WAVE") {
         return false;
     }
@@ -43,13 +41,13 @@ bool WelleLesen(const QByteArray& datei, QAudioFormat& format, QByteArray& probe
             if (Wort16(f) != 1 || (bits != 8 && bits != 16)) {
                 return false;
             }
-            format.setChannelCount(Wort16(f + 2));
-            format.setSampleRate(static_cast<int>(Wort32(f + 4)));
-            format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+            format.Kanaele = Wort16(f + 2);
+            format.Rate = static_cast<int>(Wort32(f + 4));
+            format.Bits = bits;
             fmtGelesen = true;
         } else if (QByteArray::fromRawData(kopf, 4) == "data" && fmtGelesen) {
             proben = datei.mid(inhalt, laenge);
-            return format.isValid();
+            return format.Kanaele > 0 && format.Rate > 0;
         }
         ort = inhalt + laenge + (laenge & 1);
     }
@@ -59,7 +57,8 @@ bool WelleLesen(const QByteArray& datei, QAudioFormat& format, QByteArray& probe
 } // namespace
 
 bool Klang::HatAusgabe() {
-    return !QMediaDevices::audioOutputs().isEmpty();
+    Tonausgabe* ausgabe = TonausgabeLaden();
+    return ausgabe && ausgabe->Vorhanden();
 }
 
 Klang::~Klang() {
@@ -77,17 +76,19 @@ const Klang::Welle* Klang::Laden(const QString& pfad) {
         return nullptr;
     }
     // Silence in unsigned 8-bit samples is the middle value.
-    const char still = welle.Format.sampleFormat() == QAudioFormat::UInt8 ? '\x80' : '\0';
-    welle.Proben.append(welle.Format.bytesForDuration(StilleMs * 1000), still);
+    const Wellenformat& f = welle.Format;
+    const char still = f.Bits == 8 ? '\x80' : '\0';
+    welle.Proben.append(qsizetype{f.Rate} * f.Kanaele * (f.Bits / 8) * StilleMs / 1000, still);
     return &wellen_.emplace(pfad, std::move(welle)).first->second;
 }
 
 void Klang::Anhalten() {
-    if (ausgabe_) {
-        ausgabe_->stop();
+    // Only a sound that was started needs its module.
+    if (welle_) {
+        if (Tonausgabe* ausgabe = TonausgabeLaden()) {
+            ausgabe->Anhalten();
+        }
     }
-    ausgabe_.reset();
-    puffer_.reset();
     welle_ = nullptr;
 }
 
@@ -113,11 +114,9 @@ void Klang::PlaySound(const std::string& datei) {
     }
     Anhalten();
     welle_ = welle;
-    puffer_ = std::make_unique<QBuffer>();
-    puffer_->setData(welle->Proben);
-    puffer_->open(QIODevice::ReadOnly);
-    ausgabe_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), welle->Format);
-    ausgabe_->start(puffer_.get());
+    if (Tonausgabe* ausgabe = TonausgabeLaden()) {
+        ausgabe->Spielen(welle->Proben, welle->Format);
+    }
 }
 
 } // namespace steinfall

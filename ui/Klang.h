@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
+#include "ui/Tonausgabe.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -20,7 +19,7 @@ public:
     // A wave file read once: where it lies, its format and its samples.
     struct Welle {
         QString Pfad;
-        QAudioFormat Format;
+        Wellenformat Format;
         QByteArray Proben;
     };
 
@@ -47,8 +46,6 @@ private:
 
     std::map<QString, Welle> wellen_;
     const Welle* welle_ = nullptr;
-    std::unique_ptr<QBuffer> puffer_;
-    std::unique_ptr<QAudioSink> ausgabe_;
 };
 
 } // namespace steinfall
