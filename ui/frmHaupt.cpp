@@ -5,6 +5,7 @@
 #include "ui/Geometrie.h"
 #include "ui/Rasterop.h"
 #include "ui/Skalierung.h"
+#include "ui/Spielbereich.h"
 #include "ui/Sprachtext.h"
 #include "ui/Warten.h"
 #include "ui/Zugang.h"
@@ -60,7 +61,7 @@ frmHaupt::frmHaupt(const Bildsatz& bilder, std::unique_ptr<Computerspieler> comp
       basis_(Masstab::VomBildschirm(*QGuiApplication::primaryScreen())), faktor_(faktor),
       masstab_(basis_.Fein(faktor)), bildmasstab_(basis_.Fein(bilder.Faktor)), bilder_(bilder),
       computer_(std::move(computer)), spiel_(*this, *computer_), brettbild_(bilder, bildmasstab_),
-      fall_(brettbild_), picLogo_(bilder.Logo) {
+      fall_(brettbild_) {
     setWindowTitle(QStringLiteral("Steinfall"));
     ControlsAnlegen();
     Form_Load();
@@ -92,11 +93,13 @@ void frmHaupt::ControlsAnlegen() {
 
     // Composed at the pictures' resolution, laid out in logical pixels.
     const Masstab& fein = bildmasstab_;
-    picContainerBild_ = QImage(fein.PixelX(g::Spielbereich.Breite),
-                               fein.PixelY(g::Spielbereich.Hoehe), QImage::Format_RGB32);
-    picContainerBild_.fill(ContainerFarbe);
-    picContainer_ =
-        bildflaeche(this, &picContainerBild_, "picContainer", m.Rechteck(g::Spielbereich));
+    // Its tiles and the logo with a transparent surround.
+    picContainer_ = new Spielbereich(
+        this, bilder_.HG, bilder_.Logo, bilder_.LogoMaske,
+        QPoint(fein.PixelX(g::Logo.Links), fein.PixelY(g::Logo.Oben)),
+        QSize(fein.PixelX(g::Spielbereich.Breite), fein.PixelY(g::Spielbereich.Hoehe)));
+    picContainer_->setObjectName(QStringLiteral("picContainer"));
+    picContainer_->setGeometry(m.Rechteck(g::Spielbereich));
     picSpielfeld_ =
         bildflaeche(picContainer_, &brettbild_.Bild(), "picSpielfeld", m.Rechteck(g::Spielfeld));
 
@@ -192,12 +195,8 @@ void frmHaupt::Form_Load() {
     // Pictures are painted at their own resolution; the window is laid out
     // in logical pixels.
     const Masstab& m = bildmasstab_;
-    const double logoBreite = picLogo_.width() * m.TwipsProPixelX;
-    const double logoHoehe = picLogo_.height() * m.TwipsProPixelY;
-
-    // The logo white outside its shape.
-    BitBlt(picLogo_, m, 0, 0, logoBreite, logoHoehe, bilder_.LogoMaske, 0, 0, Rasterop::SrcPaint);
-    // The stones white outside their discs.
+    // The stones white outside their discs. The game area paints its tiles
+    // and the logo itself (Spielbereich).
     brettbild_.SteineMaskieren();
     // The whole screen, the game area in its middle. Without a window
     // manager nobody else would size the window; with one, only the
@@ -210,14 +209,8 @@ void frmHaupt::Form_Load() {
     picContainer_->move(
         l.PixelX((bildschirm.width() * l.TwipsProPixelX - g::Spielbereich.Breite) / 2),
         l.PixelY((bildschirm.height() * l.TwipsProPixelY - g::Spielbereich.Hoehe) / 2));
-    // The background tiles.
-    Kacheln(picContainerBild_, m, bilder_.HG);
+    // The options panel's background tiles.
     Kacheln(picOptionenBild_, m, bilder_.HG2);
-    // The logo on the game area with a transparent surround.
-    BitBlt(picContainerBild_, m, g::Logo.Links, g::Logo.Oben, logoBreite, logoHoehe,
-           bilder_.LogoMaske, 0, 0, Rasterop::MergePaint);
-    BitBlt(picContainerBild_, m, g::Logo.Links, g::Logo.Oben, logoBreite, logoHoehe, picLogo_, 0, 0,
-           Rasterop::SrcAnd);
     // The texts were filled when the game flow was made.
     // No button is held down; the game flow starts with its flags cleared.
     KnopfGedrueckt = false;

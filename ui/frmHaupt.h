@@ -98,12 +98,10 @@ private:
     Fall fall_;
     Klang klang_;
 
-    // Hidden pictures: the composed logo and the painted backgrounds.
-    QImage picLogo_;
-    QImage picContainerBild_;
+    // Hidden picture: the options panel's painted background.
     QImage picOptionenBild_;
 
-    Bildflaeche* picContainer_ = nullptr;
+    QWidget* picContainer_ = nullptr;
     Bildflaeche* picSpielfeld_ = nullptr;
     QLabel* lblStatus_ = nullptr;
     Bildknopf* picButtonNeuesSpiel_ = nullptr;

@@ -24,7 +24,7 @@ TEST(frmHaupt, NachDemStartSpielbereitMitDenVorgaben) {
     Testfenster f;
     const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(f.geometry(), bildschirm);
-    auto* container = f.Control<Bildflaeche>("picContainer");
+    auto* container = f.Control<QWidget>("picContainer");
     EXPECT_EQ(container->geometry(),
               QRect((bildschirm.width() - 640) / 2, (bildschirm.height() - 480) / 2, 640, 480));
     EXPECT_EQ(f.Control<Bildflaeche>("picSpielfeld")->geometry(), QRect(168, 88, 440, 345));
