@@ -27,12 +27,15 @@ private:
 } // namespace
 
 void Skalieren(double faktor) {
-    if (faktor == 1) {
+    // A window made earlier at another scale may have left its style behind.
+    auto* frueher = dynamic_cast<SkalierterStil*>(QApplication::style());
+    if (faktor == 1 && !frueher) {
         return;
     }
+    const QString grund = frueher ? frueher->baseStyle()->name() : QApplication::style()->name();
     // The proxy owns its base style, the application the proxy.
-    QApplication::setStyle(
-        new SkalierterStil(QStyleFactory::create(QApplication::style()->name()), faktor));
+    QApplication::setStyle(faktor == 1 ? QStyleFactory::create(grund)
+                                       : new SkalierterStil(QStyleFactory::create(grund), faktor));
 }
 
 } // namespace steinfall

@@ -22,7 +22,9 @@ namespace steinfall::test {
 // into the start of a fall.
 class Testfenster : public frmHaupt {
 public:
-    Testfenster() : frmHaupt(Testbilder(), std::make_unique<Regelspieler>()) {
+    // At `faktor` the 1x test pictures are shown scaled.
+    explicit Testfenster(double faktor = 1)
+        : frmHaupt(Testbilder(), std::make_unique<Regelspieler>(), faktor) {
         show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
     }
