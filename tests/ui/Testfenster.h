@@ -22,7 +22,9 @@ namespace steinfall::test {
 // into the start of a fall.
 class Testfenster : public frmHaupt {
 public:
-    Testfenster() : frmHaupt(Testbilder(), std::make_unique<Regelspieler>()) {
+    explicit Testfenster(
+        std::unique_ptr<Computerspieler> computer = std::make_unique<Regelspieler>())
+        : frmHaupt(Testbilder(), std::move(computer)) {
         show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
     }
