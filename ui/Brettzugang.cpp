@@ -2,6 +2,7 @@
 
 #include "core/Spiel.h"
 #include "ui/Bildflaeche.h"
+#include "ui/Geometrie.h"
 #include "ui/Sprachtext.h"
 
 #include <QFocusEvent>
@@ -12,15 +13,13 @@ namespace steinfall {
 
 namespace {
 
+namespace g = geometrie;
+
 // The marker frames the column's holes with a margin, in twips: 120 around
 // the stones, which leaves the gap between two columns' frames open.
 constexpr double RahmenRand = 120.0;
 constexpr double RahmenStrich = 30.0;
 constexpr double RahmenRundung = 150.0;
-constexpr double SteinLinks = 300.0;  // the first column's stone
-constexpr double SteinOben = 225.0;   // the top row's stone
-constexpr double SteinUnten = 4950.0; // the bottom row's stone's lower edge
-constexpr double SteinGroesse = 600.0;
 const QColor RahmenFarbe(255, 255, 255, 190);
 
 // A light frame around one column, drawn over the board. The mouse goes
@@ -103,9 +102,10 @@ bool Brettzugang::MarkeSichtbar() const {
 
 void Brettzugang::MarkeZeigen(int spalte) {
     marke_ = spalte;
-    rahmen_->setGeometry(masstab_.Rechteck(SteinLinks - RahmenRand + spalte * SpaltenBreite,
-                                           SteinOben - RahmenRand, SteinGroesse + 2 * RahmenRand,
-                                           SteinUnten - SteinOben + 2 * RahmenRand));
+    const double oben = g::SteinOben(0) - RahmenRand;
+    const double unten = g::SteinOben(g::Zeilen - 1) + g::SteinGroesse + RahmenRand;
+    rahmen_->setGeometry(masstab_.Rechteck(g::SteinLinks(spalte) - RahmenRand, oben,
+                                           g::SteinGroesse + 2 * RahmenRand, unten - oben));
     rahmen_->show();
     Benennen();
 }
