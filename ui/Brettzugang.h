@@ -26,9 +26,9 @@ class Spiel;
 //     zugang.SteinGelandet(38, 1);    // name: "Spielbrett, Spieler: Spalte 4"
 class Brettzugang : public QObject {
 public:
+    // `masstab` is the window's and lives as long as the board.
     Brettzugang(Bildflaeche& brett, Spiel& spiel, const Masstab& masstab);
 
-    // `masstab` is the window's and lives as long as the board.
     // A key the window sees before its controls. The digits 1 to 7 drop
     // whenever they arrive; the arrows, Return, Space and Down only while the
     // board has the focus. True when the key was the board's.
