@@ -22,20 +22,20 @@ openbox --sm-disable >"$arbeit/openbox.log" 2>&1 &
 openbox_pid=$!
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$arbeit/atspi.log" 2>&1 &
 atspi_pid=$!
-# The registry the accessibility bus started ends first, while its bus can
-# still collect it; then the bus and its launcher.
+# The accessibility bus ends first, collected by its launcher; then the
+# launcher, collected here.
 atspi_beenden() {
-    local bus versuch
-    for bus in $(pgrep -P "$atspi_pid"); do
-        pkill -P "$bus" 2>/dev/null || true
-        for ((versuch = 0; versuch < 50; versuch++)); do
-            pgrep -P "$bus" >/dev/null || break
-            sleep 0.1
-        done
+    local versuch
+    pkill -P "$atspi_pid" 2>/dev/null || true
+    for ((versuch = 0; versuch < 50; versuch++)); do
+        pgrep -P "$atspi_pid" >/dev/null || break
+        sleep 0.1
     done
-    kill "$atspi_pid" 2>/dev/null
+    # Gone already when its bus went first.
+    kill "$atspi_pid" 2>/dev/null || true
 }
-trap 'atspi_beenden; kill "$openbox_pid" 2>/dev/null; aufraeumen' EXIT
+# Each step whatever the one before it did: errexit holds in the trap, too.
+trap 'atspi_beenden || true; kill "$openbox_pid" 2>/dev/null || true; aufraeumen' EXIT
 for ((versuch = 0; versuch < 100; versuch++)); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
