@@ -135,7 +135,8 @@ class Spieler:
         self.app = self.ohr.warten(self.anwendung, "das Spiel im AT-SPI-Baum")
         self.haupt = next(f for f in self.app if f.name == "Steinfall")
         self.brett = self.ohr.warten(
-            lambda: next(iter(alle(self.haupt, lambda k: k.getRoleName() == "image")), None),
+            lambda: next(iter(alle(self.haupt, lambda k: k.getRoleName() == "image"
+                                   and k.name.startswith(self.t["brett"]))), None),
             "das Brett")
         self.status = alle(self.haupt, lambda k: k.getRoleName() == "status bar")[0]
         self.klicken = self.status.name  # the idle status line
