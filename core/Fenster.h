@@ -28,6 +28,9 @@ public:
     // Paints picture `spieler` (1 human, 2 computer, 3 highlight) into cell
     // `position` (0..41) of the board picture.
     virtual void SteinSetzen(int position, int spieler) = 0;
+    // A dropped stone of `spieler` has landed in cell `position` and is
+    // painted: the move is made. Not told for the highlight of a line.
+    virtual void SteinGelandet(int position, int spieler) = 0;
 
     // The falling animation of stone `spieler` into cell `ziel`. It shows
     // TxtEinwerfen in the status line, and Faellt() is true from FallStarten

@@ -6,11 +6,6 @@ namespace steinfall {
 
 namespace {
 
-// The board's columns are 900 twips wide and begin 150 twips from the left
-// edge of the board picture.
-constexpr double SpaltenRand = 150.0;
-constexpr double SpaltenBreite = 900.0;
-
 // Picture number of the highlight stone that shows a line of four.
 constexpr int SteinHervorgehoben = 3;
 
@@ -216,6 +211,7 @@ void Spiel::SteinEinwerfen(Zahl16 spaltencode) {
 
     fenster_.PlaySound("KLACK.WAV");
     fenster_.SteinSetzen(ziel, amZug);
+    fenster_.SteinGelandet(ziel, amZug);
 }
 
 bool Spiel::ReiheVon(int start, int schritt) const {

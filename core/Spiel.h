@@ -10,6 +10,10 @@ namespace steinfall {
 // The board picture in twips: clicks outside it are ignored.
 inline constexpr float BrettbildBreite = 6600.0f;
 inline constexpr float BrettbildHoehe = 5175.0f;
+// The board's columns are 900 twips wide and begin 150 twips from the left
+// edge of the board picture.
+inline constexpr double SpaltenRand = 150.0;
+inline constexpr double SpaltenBreite = 900.0;
 
 // The referee of the main window: the board and its rules, the order of the
 // moves, the computer's turn and the end of a game. Everything it shows goes

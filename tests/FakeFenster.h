@@ -113,6 +113,9 @@ public:
     void SteinSetzen(int position, int spieler) override {
         Protokoll.push_back("Stein:" + std::to_string(position) + ":" + std::to_string(spieler));
     }
+    void SteinGelandet(int position, int spieler) override {
+        Protokoll.push_back("Gelandet:" + std::to_string(position) + ":" + std::to_string(spieler));
+    }
     void FallStarten(int ziel, int spieler) override {
         Protokoll.push_back("Fall:" + std::to_string(ziel) + ":" + std::to_string(spieler));
         Status = texte_.TxtEinwerfen;

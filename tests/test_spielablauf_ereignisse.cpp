@@ -15,7 +15,7 @@ TEST(SpielablaufEreignisse, NeuesSpielWaehrendDesSpielerzugs) {
     Testspiel t;
     t.F.Bei("AufEreignis", 1, [&] { t.S.NeuesSpiel(); });
     t.Klick(3);
-    EXPECT_EQ(t.F.Auszug({"Fall", "Sound:", "Stein:", "Brettbild", "Status:"}),
+    EXPECT_EQ(t.F.Auszug({"Fall", "Sound:", "Stein:", "Gelandet", "Brettbild", "Status:"}),
               "Fall:38:1 FallAnhalten Status:Klicken Brettbild leer");
     EXPECT_EQ(t.Steine(), 0);
     EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
@@ -26,7 +26,7 @@ TEST(SpielablaufEreignisse, NeuesSpielWaehrendDesSpielerzugs) {
     suche.S.AnimationSetzen(false);
     suche.F.Bei("Ereignisse", 2, [&] { suche.S.NeuesSpiel(); });
     suche.Klick(3);
-    EXPECT_EQ(suche.F.Auszug({"Sound:", "Stein:", "Brettbild", "Status:"}),
+    EXPECT_EQ(suche.F.Auszug({"Sound:", "Stein:", "Gelandet", "Brettbild", "Status:"}),
               "Status:Klicken Brettbild leer");
     EXPECT_EQ(suche.Steine(), 0);
 }
@@ -80,9 +80,11 @@ TEST(SpielablaufEreignisse, NeuesSpielWaehrendDieReiheBlinkt) {
     t.F.Bei("Warten", 1, [&] { t.S.NeuesSpiel(); });
     t.Klick(3);
     // The line flashes on its own board, one box, then one new game.
-    EXPECT_EQ(t.F.Auszug({"Stein:", "Meldung:", "Brettbild"}),
-              "Stein:38:1 Stein:35:3 Stein:36:3 Stein:37:3 Stein:38:3 Stein:35:1 Stein:36:1 "
-              "Stein:37:1 Stein:38:1 Meldung:Sieg Brettbild leer Stein:37:2");
+    // Only the dropped stones are told as landed, not the flash's.
+    EXPECT_EQ(t.F.Auszug({"Stein:", "Gelandet", "Meldung:", "Brettbild"}),
+              "Stein:38:1 Gelandet:38:1 Stein:35:3 Stein:36:3 Stein:37:3 Stein:38:3 Stein:35:1 "
+              "Stein:36:1 Stein:37:1 Stein:38:1 Meldung:Sieg Brettbild leer Stein:37:2 "
+              "Gelandet:37:2");
     EXPECT_EQ(t.S.Stand().Zugzaehler, 2);
     EXPECT_FALSE(t.I.NeuesSpielAngefordert());
 }

@@ -19,14 +19,14 @@ TEST(Spielregeln, SteinLandetAufDemStapel) {
     t.I.SteinEinwerfen(153);
     EXPECT_EQ(t.S.Stand().Brett[38], SteinSpieler);
     // Five cells looked at, one pass of the wait.
-    EXPECT_EQ(t.F.Auszug(), "Ereignisse*6 Sound:KLACK.WAV Stein:38:1");
+    EXPECT_EQ(t.F.Auszug(), "Ereignisse*6 Sound:KLACK.WAV Stein:38:1 Gelandet:38:1");
 
     Testspiel oben({".......", "...S...", "...C...", "...S...", "...C...", "...S..."});
     oben.I.Stand().AmZug = SteinComputer;
     oben.I.NeuStart() = false;
     oben.I.SteinEinwerfen(153);
     EXPECT_EQ(oben.S.Stand().Brett[3], SteinComputer);
-    EXPECT_EQ(oben.F.Auszug(), "Fall:3:2 AufEreignis*3 Sound:KLACK.WAV Stein:3:2");
+    EXPECT_EQ(oben.F.Auszug(), "Fall:3:2 AufEreignis*3 Sound:KLACK.WAV Stein:3:2 Gelandet:3:2");
 }
 
 struct Fund {

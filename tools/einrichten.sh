@@ -9,6 +9,7 @@ pakete=(
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick x11-apps x11-utils fonts-dejavu-core
     weston qt6-wayland openbox pulseaudio pulseaudio-utils sox python3-numpy
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi procps
     build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream
     clang libclang-rt-14-dev
 )

@@ -44,32 +44,24 @@ const char* const AnleitungText =
     "\r\n"
     "     Morvell\r\n";
 
-// The same in English, in lines no longer than the German ones.
+// The same in English, as paragraphs: the box wraps them at its width.
 const char* const AnleitungTextEnglisch =
-    "     In Steinfall, you and the computer take turns dropping\r\n"
-    "     a piece into the board.\r\n"
-    "     Whoever first gets four pieces in a row, vertically,\r\n"
-    "     horizontally or diagonally, wins the game.\r\n"
-    "     If all 42 pieces have been dropped and nobody has a row\r\n"
-    "     of four, the game ends in a draw.\r\n"
+    "In Steinfall, you and the computer take turns dropping a piece into the board. Whoever "
+    "first gets four pieces in a row, vertically, horizontally or diagonally, wins the game. If "
+    "all 42 pieces have been dropped and nobody has a row of four, the game ends in a draw.\r\n"
     "\r\n"
-    "     To drop a piece, click the column of the board where\r\n"
-    "     you want it to go.\r\n"
-    "     The line of text below the board tells you what is\r\n"
-    "     happening in the game.\r\n"
+    "To drop a piece, click the column of the board where you want it to go. The line of text "
+    "below the board tells you what is happening in the game.\r\n"
     "\r\n"
-    "     To the left of the board is a panel of settings, which\r\n"
-    "     should all explain themselves.\r\n"
+    "To the left of the board is a panel of settings, which should all explain themselves.\r\n"
     "\r\n"
-    "     If the sound gets on your nerves, press 'S' to turn it\r\n"
-    "     off and on again.\r\n"
-    "     Press 'A' to turn the falling of the pieces off\r\n"
-    "     and on.\r\n"
+    "If the sound gets on your nerves, press 'S' to turn it off and on again. Press 'A' to turn "
+    "the falling of the pieces off and on.\r\n"
     "\r\n"
     "\r\n"
-    "     Have fun puzzling it out,\r\n"
+    "Have fun puzzling it out,\r\n"
     "\r\n"
-    "     Morvell\r\n";
+    "Morvell\r\n";
 
 namespace {
 
@@ -96,7 +88,10 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
     txtAnleitung_->setObjectName(QStringLiteral("txtAnleitung"));
     txtAnleitung_->setGeometry(m.Rechteck(g::AnleitungText));
     txtAnleitung_->setReadOnly(true);
-    txtAnleitung_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The German text keeps its lines as laid out; the English paragraphs wrap.
+    txtAnleitung_->setLineWrapMode(GewaehlteSprache() == Sprache::Englisch
+                                       ? QPlainTextEdit::WidgetWidth
+                                       : QPlainTextEdit::NoWrap);
     // The box shows lines, not line ends.
     txtAnleitung_->setPlainText(Sprachtext(AnleitungText, AnleitungTextEnglisch)
                                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

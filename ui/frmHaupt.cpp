@@ -2,6 +2,7 @@
 
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
+#include "ui/Brettzugang.h"
 #include "ui/Geometrie.h"
 #include "ui/Rasterop.h"
 #include "ui/Skalierung.h"
@@ -103,7 +104,8 @@ void frmHaupt::ControlsAnlegen() {
     picSpielfeld_ =
         bildflaeche(picContainer_, &brettbild_.Bild(), "picSpielfeld", m.Rechteck(g::Spielfeld));
 
-    RolleSetzen(*picSpielfeld_, QAccessible::Graphic, Sprachtext("Spielbrett", "Game board"));
+    RolleSetzen(*picSpielfeld_, QAccessible::Graphic);
+    brettzugang_ = new Brettzugang(*picSpielfeld_, spiel_, masstab_);
     lblStatus_ = new QLabel(picContainer_);
     // Before its first text: a text change makes Qt fix the label's role.
     RolleSetzen(*lblStatus_, QAccessible::StatusBar);
@@ -185,6 +187,7 @@ void frmHaupt::ControlsAnlegen() {
     }
     // Any button drops a stone; button and shift state are not looked at.
     connect(picSpielfeld_, &Bildflaeche::MouseUp, this, [this](int, int, QPointF pixel) {
+        brettzugang_->MarkeVerbergen();
         spiel_.picSpielfeld_MouseUp(static_cast<float>(pixel.x() * masstab_.TwipsProPixelX),
                                     static_cast<float>(pixel.y() * masstab_.TwipsProPixelY));
     });
@@ -233,7 +236,12 @@ void frmHaupt::showEvent(QShowEvent* ereignis) {
 bool frmHaupt::eventFilter(QObject* objekt, QEvent* ereignis) {
     // A disabled window takes no keys, even when it has the focus.
     if (objekt == windowHandle() && ereignis->type() == QEvent::KeyPress && isEnabled()) {
-        const QString text = static_cast<QKeyEvent*>(ereignis)->text();
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        // The board's keys drop stones and stop there.
+        if (brettzugang_->Taste(*taste)) {
+            return true;
+        }
+        const QString text = taste->text();
         if (text.size() == 1) {
             Form_KeyPress(text.at(0).unicode());
         }
@@ -317,32 +325,19 @@ void frmHaupt::ZeigerSetzen(Zeiger zeiger) {
 void frmHaupt::BrettbildLeeren() {
     brettbild_.Leeren();
     picSpielfeld_->update();
-    BrettBeschreiben();
+    // The description follows the picture, not the game's board: a new game
+    // empties the picture first, and the old game must not be told meanwhile.
+    brettzugang_->BildGeleert();
 }
 
 void frmHaupt::SteinSetzen(int position, int spieler) {
     brettbild_.SteinSetzen(position, spieler);
     picSpielfeld_->update();
-    BrettBeschreiben();
+    brettzugang_->SteinGemalt(position, spieler);
 }
 
-void frmHaupt::BrettBeschreiben() {
-    // Column by column from the bottom up, as the stones fall.
-    QStringList spalten;
-    for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
-        QStringList steine;
-        for (int zeile = AnzahlZeilen - 1; zeile >= 0; --zeile) {
-            const int stein = spiel_.Stand().Brett[zeile * AnzahlSpalten + spalte];
-            if (stein != Leer) {
-                steine << (stein == SteinSpieler ? Sprachtext("Spieler", "you")
-                                                 : Sprachtext("Computer", "computer"));
-            }
-        }
-        spalten << Sprachtext("Spalte %1: %2", "Column %1: %2")
-                       .arg(spalte + 1)
-                       .arg(steine.isEmpty() ? Sprachtext("leer", "empty") : steine.join(u", "));
-    }
-    picSpielfeld_->setAccessibleDescription(spalten.join(u"; "));
+void frmHaupt::SteinGelandet(int position, int spieler) {
+    brettzugang_->SteinGelandet(position, spieler);
 }
 
 void frmHaupt::FallStarten(int ziel, int spieler) {

@@ -21,6 +21,7 @@ namespace steinfall {
 
 class Bildflaeche;
 class Bildknopf;
+class Brettzugang;
 class frmAnleitung;
 class frmCopyright;
 
@@ -50,6 +51,7 @@ public:
     const Masstab& Massstab() const { return masstab_; }
     const Masstab& Bildmassstab() const { return bildmasstab_; }
     double Faktor() const { return faktor_; }
+    const Brettzugang& Zugang() const { return *brettzugang_; }
     // The secondary windows once they have been opened, else null.
     frmAnleitung* Anleitung() const { return frmAnleitung_.get(); }
     frmCopyright* Copyright() const { return frmCopyright_.get(); }
@@ -60,6 +62,7 @@ public:
     void ZeigerSetzen(Zeiger zeiger) override;
     void BrettbildLeeren() override;
     void SteinSetzen(int position, int spieler) override;
+    void SteinGelandet(int position, int spieler) override;
     void FallStarten(int ziel, int spieler) override;
     bool Faellt() const override { return fall_.Faellt(); }
     void FallAnhalten() override { fall_.FallAnhalten(); }
@@ -84,8 +87,6 @@ private:
     void AnleitungOeffnen();
     void CopyrightOeffnen();
     void SpielBeenden();
-    // The position for screen readers, after every change of the picture.
-    void BrettBeschreiben();
 
     Masstab basis_;
     double faktor_;
@@ -103,6 +104,8 @@ private:
 
     QWidget* picContainer_ = nullptr;
     Bildflaeche* picSpielfeld_ = nullptr;
+    // Keys, marker and screen reader of the board; owned by the board.
+    Brettzugang* brettzugang_ = nullptr;
     QLabel* lblStatus_ = nullptr;
     Bildknopf* picButtonNeuesSpiel_ = nullptr;
     Bildknopf* picButtonAnleitung_ = nullptr;

@@ -23,8 +23,10 @@ namespace steinfall::test {
 class Testfenster : public frmHaupt {
 public:
     // At `faktor` the 1x test pictures are shown scaled.
-    explicit Testfenster(double faktor = 1)
-        : frmHaupt(Testbilder(), std::make_unique<Regelspieler>(), faktor) {
+    explicit Testfenster(
+        std::unique_ptr<Computerspieler> computer = std::make_unique<Regelspieler>(),
+        double faktor = 1)
+        : frmHaupt(Testbilder(), std::move(computer), faktor) {
         show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
     }

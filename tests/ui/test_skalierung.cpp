@@ -62,7 +62,7 @@ TEST(Skalierung, SteineTreffenDieLoecherBeiJedemMassstab) {
 // column, whatever the factor.
 TEST(Skalierung, KlickFindetSeineSpalteBeiJedemFaktor) {
     for (const double faktor : {0.9, 2.25}) {
-        test::Testfenster f(faktor);
+        test::Testfenster f(std::make_unique<Regelspieler>(), faktor);
         f.Spielablauf().AnimationSetzen(false);
         auto* brett = f.Control<Bildflaeche>("picSpielfeld");
         const Masstab& m = f.Massstab();

@@ -4,7 +4,9 @@
 #include "ui/frmAnleitung.h"
 #include "ui/frmCopyright.h"
 
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 
 #include <set>
 
@@ -86,6 +88,24 @@ TEST(Sprache, EnglischesSpielZeigtKeinenDeutschenText) {
         EXPECT_TRUE(!deutsch.count(wort) || gemeinsam.count(wort)) << wort.toStdString();
     }
     EXPECT_GT(englisch.size(), 150u);
+}
+
+// The English instructions are paragraphs wrapped at the box's width, and
+// the closing name shows without scrolling.
+TEST(Sprache, EnglischeAnleitungInAbsaetzen) {
+    SpracheWaehlen(Sprache::Englisch);
+    {
+        Testfenster f;
+        frmAnleitung anleitung(f);
+        anleitung.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&anleitung));
+        auto* text = anleitung.findChild<QPlainTextEdit*>("txtAnleitung");
+        EXPECT_TRUE(text->toPlainText().contains("dropping a piece into the board. Whoever first"));
+        EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(text->verticalScrollBar()->maximum(), 0);
+        EXPECT_TRUE(text->toPlainText().trimmed().endsWith("Morvell"));
+    }
+    SpracheWaehlen(Sprache::Deutsch);
 }
 
 } // namespace
