@@ -8,12 +8,9 @@
 #include "ui/Zugang.h"
 #include "ui/frmHaupt.h"
 
-#include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace steinfall {
 
@@ -78,11 +75,8 @@ namespace g = geometrie;
 } // namespace
 
 frmAnleitung::frmAnleitung(frmHaupt& haupt)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), haupt_(haupt),
+    : Nebenfenster(haupt, Sprachtext("Anleitung", "Instructions")),
       picAnleitung_(haupt.Bilder().Logo) {
-    // Not a child of the main window: disabling that must not disable this.
-    setWindowTitle(Sprachtext("Anleitung", "Instructions"));
-    setFont(haupt.font());
     const Masstab& m = haupt.Massstab();
     setFixedSize(m.PixelX(g::Anleitung.Breite), m.PixelY(g::Anleitung.Hoehe));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -117,9 +111,6 @@ void frmAnleitung::Form_Load() {
     const double logoHoehe = picAnleitung_.height() * m.TwipsProPixelY;
     // The logo white outside its shape.
     BitBlt(picAnleitung_, m, 0, 0, logoBreite, logoHoehe, maske, 0, 0, Rasterop::SrcPaint);
-    // The middle of the screen.
-    const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
-    move((bildschirm.width() - width()) / 2, (bildschirm.height() - height()) / 2);
     // The background tile.
     bild_ =
         QImage(m.PixelX(g::Anleitung.Breite), m.PixelY(g::Anleitung.Hoehe), QImage::Format_RGB32);
@@ -151,15 +142,12 @@ void frmAnleitung::paintEvent(QPaintEvent* ereignis) {
     BildZeigen(maler, size(), bild_, ereignis->rect());
 }
 
-void frmAnleitung::closeEvent(QCloseEvent* ereignis) {
-    // The back button is the way back: it also gives the main window back.
-    ereignis->ignore();
+void frmAnleitung::Verlassen() {
+    picButtonZurueck_->Ausloesen();
 }
 
 void frmAnleitung::Zurueckkehren() {
-    haupt_.show();
-    haupt_.setEnabled(true);
-    haupt_.activateWindow();
+    haupt_.Freigeben();
     hide();
 }
 
