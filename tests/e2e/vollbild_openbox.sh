@@ -49,29 +49,35 @@ verschwunden() {
     exit 1
 }
 
-# A side window opened by the button at $1 $2, titled $3: transient for the
-# game window, and still on top after a click on the game behind it, which
-# does nothing there (the "Beenden" button's right end, outside both side
-# windows). Leaves its window id in $fenster.
+# The window $1 (named $2 in messages) is transient for the game window and
+# still on top after a click on the game behind it, which does nothing there
+# (the "Beenden" button's right end, outside every side window and box).
+bleibt_oben() {
+    xprop -id "$1" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$haupt")$" ||
+        { echo "$2 gehört nicht zum Spiel: $(xprop -id "$1" WM_TRANSIENT_FOR)"; exit 1; }
+    fragen() { { xdotool search --onlyvisible --name '^-=Beenden=-$' || true; } | wc -l; }
+    local vorher
+    vorher=$(fragen)
+    xdotool mousemove --sync 815 605 click 1
+    sleep 0.5 # a question the click wrongly opened would be up by now
+    if (($(fragen) > vorher)); then
+        echo "das Spiel hinter $2 nimmt Klicks"
+        exit 1
+    fi
+    local stapel oben unten
+    stapel=$(xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep '^0x')
+    oben=$(grep -nix "$(printf '0x%x' "$1")" <<<"$stapel" | cut -d: -f1)
+    unten=$(grep -nix "$(printf '0x%x' "$haupt")" <<<"$stapel" | cut -d: -f1)
+    [ -n "$oben" ] && [ -n "$unten" ] && ((oben > unten)) ||
+        { echo "$2 liegt nach einem Klick aufs Spiel nicht mehr oben: $stapel"; exit 1; }
+}
+
+# A side window opened by the button at $1 $2, titled $3, stays on top;
+# leaves its window id in $fenster.
 nebenfenster() {
     xdotool mousemove --sync "$1" "$2" click 1
     fenster=$(timeout 30 xdotool search --sync --onlyvisible --name "$3" | head -1)
-    xprop -id "$fenster" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$haupt")$" ||
-        { echo "$4 gehört nicht zum Spiel: $(xprop -id "$fenster" WM_TRANSIENT_FOR)"; exit 1; }
-    xdotool mousemove --sync 815 605 click 1
-    sleep 0.5 # a question the click wrongly opened would be up by now
-    if xdotool search --onlyvisible --name '^-=Beenden=-$' >/dev/null; then
-        echo "das Spiel hinter $4 nimmt Klicks"
-        exit 1
-    fi
-    local stapel
-    stapel=$(xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep '^0x')
-    local oben unten
-    oben=$(grep -nix "$(printf '0x%x' "$fenster")" <<<"$stapel" | cut -d: -f1)
-    unten=$(grep -nix "$(printf '0x%x' "$haupt")" <<<"$stapel" | cut -d: -f1)
-    [ -n "$oben" ] && [ -n "$unten" ] && ((oben > unten)) ||
-        { echo "$4 liegt nach einem Klick aufs Spiel nicht mehr oben: $stapel"; exit 1; }
-    xdotool search --onlyvisible --name "$3" >/dev/null || { echo "$4 ist verschwunden"; exit 1; }
+    bleibt_oben "$fenster" "$4"
 }
 
 # Buttons at the game area (192, 144) + their place: "Info", "Anleitung",
@@ -92,6 +98,7 @@ verschwunden '^Copyright$' "das Info-Fenster"
 xdotool key alt+F4
 frage=$(timeout 30 xdotool search --sync --onlyvisible --name '^-=Beenden=-$' | head -1)
 mittig "$frage" "die Frage nach Alt+F4"
+bleibt_oben "$frage" "die Frage nach Alt+F4"
 xdotool key Escape
 verschwunden '^-=Beenden=-$' "die Frage nach Alt+F4"
 kill -0 "$spiel_pid" || { echo "Alt+F4 hat das Spiel ohne Frage beendet"; exit 1; }
