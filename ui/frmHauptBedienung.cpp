@@ -54,6 +54,13 @@ void frmHaupt::TastaturwegLegen() {
     }
     GruppeFuehren({optAnfangSp_[1], optAnfangSp_[2]});
     GruppeFuehren({optStaerke_[1], optStaerke_[3], optStaerke_[4]});
+    // The first focus lies where a stray Space or Return does nothing: on
+    // the board once it takes the focus, else on the chosen starting side.
+    if (picSpielfeld_->focusPolicy() & Qt::TabFocus) {
+        picSpielfeld_->setFocus();
+    } else {
+        optAnfangSp_[1]->setFocus();
+    }
 }
 
 void frmHaupt::AnleitungOeffnen() {
