@@ -27,6 +27,9 @@ void Nebenfenster::Zeigen() {
     ort.moveCenter(spielflaeche.mapToGlobal(spielflaeche.rect().center()));
     move(ort.topLeft());
     show();
+    // Keys go here at once, also where no window manager activates new
+    // windows.
+    activateWindow();
     haupt_.Sperren(this);
 }
 
