@@ -124,8 +124,8 @@ void frmAnleitung::Form_Load() {
 
 void frmAnleitung::showEvent(QShowEvent* ereignis) {
     QWidget::showEvent(ereignis);
-    // The main window is disabled while this one is open, so within the
-    // program this window becomes active only by being shown.
+    // The game is locked while this window is open: it comes up again only
+    // by being shown.
     Form_Activate();
 }
 
