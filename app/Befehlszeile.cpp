@@ -135,4 +135,18 @@ bool NurAusgabe(int argc, char** argv) {
     return false;
 }
 
+bool AnzeigeErreichbar(int argc, char** argv) {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable)) {
+            return true;
+        }
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace steinfall

@@ -28,4 +28,9 @@ Befehlszeile BefehlszeileLesen(const QStringList& argumente);
 // is asked for one.
 bool NurAusgabe(int argc, char** argv);
 
+// Whether a window system can be reached: a display of X or Wayland, or a
+// platform named on the command line or in QT_QPA_PLATFORM. Without one the
+// command line is still answered, as any command-line program does.
+bool AnzeigeErreichbar(int argc, char** argv);
+
 } // namespace steinfall

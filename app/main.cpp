@@ -11,6 +11,14 @@ int main(int argc, char* argv[]) {
         const QCoreApplication ohneAnzeige(argc, argv);
         return steinfall::BefehlszeileLesen(QCoreApplication::arguments()).Ende.value_or(0);
     }
+    if (!steinfall::AnzeigeErreichbar(argc, argv)) {
+        // A bad option is named before the window system fails for want of
+        // a display.
+        const QCoreApplication ohneAnzeige(argc, argv);
+        if (const auto ende = steinfall::BefehlszeileLesen(QCoreApplication::arguments()).Ende) {
+            return *ende;
+        }
+    }
     QApplication app(argc, argv);
     // Qt has taken its own options (-platform, ...) out of the arguments.
     const steinfall::Befehlszeile befehl =

@@ -39,10 +39,12 @@ public:
     // The sound started last, if any.
     const Welle* Laeuft() const { return welle_; }
 
+    // Stops the sound still playing.
+    void Anhalten();
+
 private:
     static bool HatAusgabe();
     const Welle* Laden(const QString& pfad);
-    void Anhalten();
 
     std::map<QString, Welle> wellen_;
     const Welle* welle_ = nullptr;

@@ -8,12 +8,9 @@
 #include "ui/Zugang.h"
 #include "ui/frmHaupt.h"
 
-#include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace steinfall {
 
@@ -70,11 +67,8 @@ namespace g = geometrie;
 } // namespace
 
 frmAnleitung::frmAnleitung(frmHaupt& haupt)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), haupt_(haupt),
+    : Nebenfenster(haupt, Sprachtext("Anleitung", "Instructions")),
       picAnleitung_(haupt.Bilder().Logo) {
-    // Not a child of the main window: disabling that must not disable this.
-    setWindowTitle(Sprachtext("Anleitung", "Instructions"));
-    setFont(haupt.font());
     const Masstab& m = haupt.Massstab();
     setFixedSize(m.PixelX(g::Anleitung.Breite), m.PixelY(g::Anleitung.Hoehe));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -112,9 +106,6 @@ void frmAnleitung::Form_Load() {
     const double logoHoehe = picAnleitung_.height() * m.TwipsProPixelY;
     // The logo white outside its shape.
     BitBlt(picAnleitung_, m, 0, 0, logoBreite, logoHoehe, maske, 0, 0, Rasterop::SrcPaint);
-    // The middle of the screen.
-    const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
-    move((bildschirm.width() - width()) / 2, (bildschirm.height() - height()) / 2);
     // The background tile.
     bild_ =
         QImage(m.PixelX(g::Anleitung.Breite), m.PixelY(g::Anleitung.Hoehe), QImage::Format_RGB32);
@@ -128,8 +119,8 @@ void frmAnleitung::Form_Load() {
 
 void frmAnleitung::showEvent(QShowEvent* ereignis) {
     QWidget::showEvent(ereignis);
-    // The main window is disabled while this one is open, so within the
-    // program this window becomes active only by being shown.
+    // The game is locked while this window is open: it comes up again only
+    // by being shown.
     Form_Activate();
 }
 
@@ -146,15 +137,12 @@ void frmAnleitung::paintEvent(QPaintEvent* ereignis) {
     BildZeigen(maler, size(), bild_, ereignis->rect());
 }
 
-void frmAnleitung::closeEvent(QCloseEvent* ereignis) {
-    // The back button is the way back: it also gives the main window back.
-    ereignis->ignore();
+void frmAnleitung::Verlassen() {
+    picButtonZurueck_->Ausloesen();
 }
 
 void frmAnleitung::Zurueckkehren() {
-    haupt_.show();
-    haupt_.setEnabled(true);
-    haupt_.activateWindow();
+    haupt_.Freigeben();
     hide();
 }
 

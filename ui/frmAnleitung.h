@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/Nebenfenster.h"
+
 #include <QImage>
-#include <QWidget>
 
 class QPlainTextEdit;
 
@@ -17,7 +18,7 @@ extern const char* const AnleitungTextEnglisch;
 
 // The instructions window: the text, the logo and a back button that gives
 // the main window back. It is made once and afterwards only hidden and shown.
-class frmAnleitung : public QWidget {
+class frmAnleitung : public Nebenfenster {
     Q_OBJECT
 public:
     explicit frmAnleitung(frmHaupt& haupt);
@@ -28,14 +29,13 @@ public:
 protected:
     void showEvent(QShowEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
-    void closeEvent(QCloseEvent* ereignis) override;
+    void Verlassen() override;
 
 private:
     void Form_Load();
     void Form_Activate();
     void Zurueckkehren();
 
-    frmHaupt& haupt_;
     QImage picAnleitung_; // the logo, white outside its shape once loaded
     QImage bild_;         // the window's background with the logo on it
     QPlainTextEdit* txtAnleitung_ = nullptr;

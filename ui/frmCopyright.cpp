@@ -7,7 +7,6 @@
 #include "ui/Zugang.h"
 #include "ui/frmHaupt.h"
 
-#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
@@ -46,10 +45,7 @@ QString Verweis(int index, const QString& text) {
 }
 
 frmCopyright::frmCopyright(frmHaupt& haupt)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), haupt_(haupt) {
-    // Not a child of the main window: disabling that must not disable this.
-    setWindowTitle(Sprachtext("Copyright", "About Steinfall"));
-    setFont(haupt.font());
+    : Nebenfenster(haupt, Sprachtext("Copyright", "About Steinfall")) {
     const Masstab& m = haupt.Massstab();
     setFixedSize(m.PixelX(g::Copyright.Breite), m.PixelY(g::Copyright.Hoehe));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -181,9 +177,7 @@ void frmCopyright::lblCR_Click(int index) {
 
 void frmCopyright::cmdOK_Click() {
     haupt_.PlaySound("KLICK.WAV");
-    haupt_.setEnabled(true);
-    haupt_.show();
-    haupt_.activateWindow();
+    haupt_.Freigeben();
     hide();
 }
 
@@ -192,9 +186,8 @@ void frmCopyright::paintEvent(QPaintEvent* ereignis) {
     BildZeigen(maler, size(), bild_, ereignis->rect());
 }
 
-void frmCopyright::closeEvent(QCloseEvent* ereignis) {
-    // OK is the only way back: it also gives the main window back.
-    ereignis->ignore();
+void frmCopyright::Verlassen() {
+    cmdOK_->click();
 }
 
 } // namespace steinfall

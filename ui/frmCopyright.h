@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/Nebenfenster.h"
+
 #include <QImage>
-#include <QWidget>
 
 #include <array>
 
@@ -19,7 +20,7 @@ QString Verweis(int index, const QString& text);
 
 // The about window: title, maker, contact lines with the web and mail
 // links, the freeware note and OK. Made once, then only hidden and shown.
-class frmCopyright : public QWidget {
+class frmCopyright : public Nebenfenster {
     Q_OBJECT
 public:
     explicit frmCopyright(frmHaupt& haupt);
@@ -32,14 +33,13 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
-    void closeEvent(QCloseEvent* ereignis) override;
+    void Verlassen() override;
 
 private:
     void ControlsAnlegen();
     void Form_Load();
     void cmdOK_Click();
 
-    frmHaupt& haupt_;
     QImage bild_; // the window's background
     std::array<QLabel*, 4> lblInfoTitel_{};
     std::array<QLabel*, 5> lblCR_{};

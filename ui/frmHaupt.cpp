@@ -45,15 +45,6 @@ void Hintergrund(QWidget& control, const QColor& farbe) {
     control.setPalette(farben);
 }
 
-// A window of its own that the window manager keeps above `haupt`. Not a
-// child widget: disabling the main window must not disable it.
-void Unterordnen(QWidget& fenster, const QWidget& haupt) {
-    fenster.winId();
-    if (fenster.windowHandle() && haupt.windowHandle()) {
-        fenster.windowHandle()->setTransientParent(haupt.windowHandle());
-    }
-}
-
 } // namespace
 
 frmHaupt::frmHaupt(const Bildsatz& bilder, std::unique_ptr<Computerspieler> computer, double faktor,
@@ -192,6 +183,7 @@ void frmHaupt::ControlsAnlegen() {
                                     static_cast<float>(pixel.y() * masstab_.TwipsProPixelY));
     });
     connect(&fall_, &Fall::Gemalt, picSpielfeld_, qOverload<>(&QWidget::update));
+    TastaturwegLegen();
 }
 
 void frmHaupt::Form_Load() {
@@ -234,8 +226,9 @@ void frmHaupt::showEvent(QShowEvent* ereignis) {
 }
 
 bool frmHaupt::eventFilter(QObject* objekt, QEvent* ereignis) {
-    // A disabled window takes no keys, even when it has the focus.
-    if (objekt == windowHandle() && ereignis->type() == QEvent::KeyPress && isEnabled()) {
+    // A locked game takes no keys, even when its window has the focus.
+    if (objekt == windowHandle() && ereignis->type() == QEvent::KeyPress &&
+        picContainer_->isEnabled()) {
         const auto* taste = static_cast<QKeyEvent*>(ereignis);
         // The board's keys drop stones and stop there.
         if (brettzugang_->Taste(*taste)) {
@@ -270,39 +263,6 @@ void frmHaupt::optAnfangSp_Click(int index) {
     if (Meldung(spiel_.Txt().TxtNeuesSpiel, spiel_.Txt().TxtFrage, Symbol::Frage,
                 Knoepfe::JaNein) == Antwort::Ja) {
         spiel_.NeuesSpiel();
-    }
-}
-
-void frmHaupt::AnleitungOeffnen() {
-    if (!frmAnleitung_) {
-        frmAnleitung_ = std::make_unique<frmAnleitung>(*this);
-        Unterordnen(*frmAnleitung_, *this);
-    }
-    frmAnleitung_->show();
-    setEnabled(false);
-    PlaySound("ANLEITUN.WAV");
-}
-
-void frmHaupt::CopyrightOeffnen() {
-    if (!frmCopyright_) {
-        frmCopyright_ = std::make_unique<frmCopyright>(*this);
-        Unterordnen(*frmCopyright_, *this);
-    }
-    const QRect bildschirm = QGuiApplication::primaryScreen()->geometry();
-    const QSize groesse = frmCopyright_->frameGeometry().size();
-    frmCopyright_->move((bildschirm.width() - groesse.width()) / 2,
-                        (bildschirm.height() - groesse.height()) / 2);
-    frmCopyright_->show();
-    setEnabled(false);
-    PlaySound("TADA.WAV");
-}
-
-void frmHaupt::SpielBeenden() {
-    if (Meldung(spiel_.Txt().TxtBeenden, spiel_.Txt().TxtBeendenTitel, Symbol::Frage,
-                Knoepfe::JaNein) != Antwort::Nein) {
-        // Gone at once; a move still running only unwinds its loops.
-        hide();
-        QCoreApplication::quit();
     }
 }
 

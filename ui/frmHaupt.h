@@ -55,6 +55,14 @@ public:
     // The secondary windows once they have been opened, else null.
     frmAnleitung* Anleitung() const { return frmAnleitung_.get(); }
     frmCopyright* Copyright() const { return frmCopyright_.get(); }
+    // The game area: board, status line, buttons and options.
+    QWidget& Spielflaeche() const;
+
+    // While a side window is open, the game takes no input: the game area is
+    // disabled (keeping its look), and activating the main window brings the
+    // side window up again. Freigeben gives the game back.
+    void Sperren(QWidget* nebenfenster);
+    void Freigeben();
 
     void StatusSetzen(const std::string& text) override;
     std::string StatusText() const override;
@@ -76,10 +84,16 @@ public:
 protected:
     void showEvent(QShowEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
+    // The window manager's close button and Alt+F4 ask as "Beenden" does.
+    void closeEvent(QCloseEvent* ereignis) override;
+    // Ends the process at once, also from within a move.
+    virtual void ProgrammBeenden();
 
 private:
     void Form_Load();
     void ControlsAnlegen();
+    void TastaturwegLegen();
     void Form_KeyPress(int keyAscii);
     void optStaerke_Click(int index);
     void optAnfangSp_Click(int index);
@@ -114,6 +128,8 @@ private:
     std::array<QRadioButton*, 3> optAnfangSp_{}; // items 1, 2
     std::array<QRadioButton*, 5> optStaerke_{};  // items 1, 3, 4
     bool tastenFilter_ = false;
+    QWidget* offenesNebenfenster_ = nullptr;
+    bool beendenGefragt_ = false;
     // Loaded on first use, then only hidden and shown.
     std::unique_ptr<frmAnleitung> frmAnleitung_;
     std::unique_ptr<frmCopyright> frmCopyright_;

@@ -37,11 +37,14 @@ public:
             QTimer::singleShot(0, this, BeimFallStart);
         }
     }
+    // The test goes on where the program would end.
+    void ProgrammBeenden() override { Beendet = true; }
     template <typename T> T* Control(const char* name) {
         return findChild<T*>(QString::fromLatin1(name));
     }
 
     std::vector<std::string> Gespielt;
+    bool Beendet = false;
     std::function<void()> BeimFallStart;
 };
 

@@ -45,7 +45,7 @@ TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
     frmAnleitung& a = *f.Anleitung();
     EXPECT_EQ(f.grab().toImage(), vorher) << "disabled, the main window keeps its look";
     EXPECT_EQ(a.windowTitle(), "Anleitung");
-    EXPECT_FALSE(f.isEnabled());
+    EXPECT_FALSE(f.Spielflaeche().isEnabled());
     EXPECT_TRUE(a.isEnabled());
     EXPECT_EQ(f.Gespielt, (std::vector<std::string>{"KLICK.WAV", "ANLEITUN.WAV"}));
     EXPECT_EQ(a.Text().toPlainText(), QString::fromUtf8(AnleitungText).replace("\r\n", "\n"));
@@ -69,7 +69,7 @@ TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
 
     QTest::mouseClick(zurueck, Qt::RightButton);
     EXPECT_FALSE(a.isVisible());
-    EXPECT_TRUE(f.isEnabled());
+    EXPECT_TRUE(f.Spielflaeche().isEnabled());
     EXPECT_EQ(f.Gespielt.back(), "KLICK.WAV");
 
     // The main window takes clicks again; the window is only shown again.
@@ -113,7 +113,7 @@ TEST(frmCopyright, OeffnenVerweiseUndOK) {
     Oeffnen(f, "picButtonCopyright", &frmHaupt::Copyright);
     frmCopyright& c = *f.Copyright();
     EXPECT_EQ(c.windowTitle(), "Copyright");
-    EXPECT_FALSE(f.isEnabled());
+    EXPECT_FALSE(f.Spielflaeche().isEnabled());
     EXPECT_EQ(f.Gespielt, (std::vector<std::string>{"KLICK.WAV", "TADA.WAV"}));
     EXPECT_EQ(c.frameGeometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     auto text = [&](const char* name) { return c.findChild<QLabel*>(name)->text(); };
@@ -135,7 +135,7 @@ TEST(frmCopyright, OeffnenVerweiseUndOK) {
 
     QTest::mouseClick(&c.OK(), Qt::LeftButton);
     EXPECT_FALSE(c.isVisible());
-    EXPECT_TRUE(f.isEnabled());
+    EXPECT_TRUE(f.Spielflaeche().isEnabled());
     EXPECT_EQ(f.Gespielt.back(), "KLICK.WAV");
 
     Oeffnen(f, "picButtonCopyright", &frmHaupt::Copyright);

@@ -5,6 +5,7 @@
 #include "tools/analyse/Protokoll.h"
 
 #include "Kennung.h"
+#include "core/Sprache.h"
 
 #include <iostream>
 #include <string>
@@ -22,21 +23,36 @@ constexpr const char* Hilfe =
     "  -h, --help     Zeigt diese Hilfe und endet.\n"
     "  -v, --version  Zeigt die Version und endet.\n";
 
+constexpr const char* HilfeEnglisch =
+    "Usage: steinfall-analyse [options] < requests.jsonl\n"
+    "\n"
+    "The computer player of Steinfall without a window: reads one request per\n"
+    "line as JSON from standard input and writes one answer per line.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Shows this help and exits.\n"
+    "  -v, --version  Shows the version and exits.\n";
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // The help and the errors speak the system's language, as the game does.
+    steinfall::SpracheWaehlen(steinfall::SpracheDesSystems());
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "-h" || argument == "--help") {
-            std::cout << Hilfe;
+            std::cout << steinfall::Sprachwahl(Hilfe, HilfeEnglisch);
             return 0;
         }
         if (argument == "-v" || argument == "--version") {
             std::cout << "steinfall-analyse " << steinfall::Version << '\n';
             return 0;
         }
-        std::cerr << "steinfall-analyse: unbekanntes Argument " << argument
-                  << " (siehe steinfall-analyse --help)\n";
+        std::cerr << steinfall::Sprachwahl("steinfall-analyse: unbekanntes Argument ",
+                                           "steinfall-analyse: unknown argument ")
+                  << argument
+                  << steinfall::Sprachwahl(" (siehe steinfall-analyse --help)\n",
+                                           " (see steinfall-analyse --help)\n");
         return 2;
     }
     std::ios::sync_with_stdio(false);

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# "Beenden" answered Yes in the middle of a move ends the program there and
+# then: the process exits with 0, and from the answer on the sound server
+# hears nothing, where a move playing on would land its stones with sound.
+#   bash tests/e2e/beenden.sh build/bin/steinfall
+set -euo pipefail
+
+spiel=$(realpath "$1")
+werkzeug=$(cd "$(dirname "$0")/../werkzeug" && pwd)
+source "$werkzeug/xvfb.sh"
+source "$werkzeug/tonserver.sh"
+source "$werkzeug/spiel.sh"
+
+roh=$arbeit/aufnahme.raw
+parec --device=steinfall.monitor --format=s16le --rate=22050 --channels=1 --latency-msec=20 \
+    >"$roh" &
+parec_pid=$!
+trap 'kill "$parec_pid" "$pulse_pid" 2>/dev/null; aufraeumen' EXIT
+
+# The loudest sample of the recording from byte $1 on.
+lautstaerke() {
+    /usr/bin/python3 -c 'import sys, numpy as np
+a = np.fromfile(sys.argv[1], "<i2")[int(sys.argv[2]) // 2:]
+print(int(np.abs(a.astype(int)).max(initial=0)))' "$roh" "$1"
+}
+bytes() { stat -c %s "$roh"; }
+
+spiel_starten
+# Column 4, and "Beenden" while its stone still falls.
+xdotool mousemove --sync 580 300 click 1 mousemove --sync 780 605 click 1
+frage=$(timeout 30 xdotool search --sync --onlyvisible --name '^-=Beenden=-$' | head -1)
+# The button's click is the first sound; once it has been heard and faded
+# (0.2 s of silence), the answer.
+for ((versuch = 0; versuch < 100; versuch++)); do
+    (($(lautstaerke 0) > 0)) && break
+    sleep 0.1
+done
+(($(lautstaerke 0) > 0)) || { echo "kein Klick gehört: die Aufnahme bleibt still"; exit 1; }
+for ((versuch = 0; versuch < 100; versuch++)); do
+    groesse=$(bytes)
+    (($(lautstaerke $((groesse - 8820))) == 0)) && break
+    sleep 0.1
+done
+ab=$(bytes)
+xdotool windowfocus --sync "$frage" key j
+for ((versuch = 0; versuch < 100; versuch++)); do
+    kill -0 "$spiel_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$spiel_pid" 2>/dev/null && { echo "das Spiel läuft nach Ja weiter"; exit 1; }
+code=0
+wait "$spiel_pid" || code=$?
+spiel_pid=""
+((code == 0)) || { echo "Ende mit $code statt 0"; cat "$arbeit/spiel.log"; exit 1; }
+# What a move playing on would have sounded has reached the recording once
+# another half second has.
+ende=$(($(bytes) + 22050))
+for ((versuch = 0; versuch < 100; versuch++)); do
+    (($(bytes) >= ende)) && break
+    sleep 0.1
+done
+laut=$(lautstaerke "$ab")
+((laut == 0)) || { echo "nach Ja noch zu hören (Spitze $laut)"; exit 1; }
+echo "Ja beendet mitten im Zug, still"
