@@ -9,6 +9,7 @@
 
 #include <QDesktopServices>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -111,9 +112,15 @@ void frmCopyright::ControlsAnlegen() {
     for (int i : {NetzZeile, PostZeile}) {
         // The links look like links and answer clicks.
         lblCR_[i]->setCursor(Qt::PointingHandCursor);
-        lblCR_[i]->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline"));
         lblCR_[i]->installEventFilter(this);
         RolleSetzen(*lblCR_[i], QAccessible::Link);
+        // Reached by Tab too, opened by Return or Space or a screen reader,
+        // and lit while they have the focus (a mouse click gives none).
+        lblCR_[i]->setFocusPolicy(Qt::TabFocus);
+        lblCR_[i]->setStyleSheet(
+            QStringLiteral("QLabel { color: #0000c0; text-decoration: underline }"
+                           " QLabel:focus { background: #c8d8f0 }"));
+        DrueckenAnbieten(*lblCR_[i], [this, i] { lblCR_Click(i); });
     }
     linie(g::CopyrightLinieOben[1]);
     label(Sprachtext("Dieses Produkt ist", "This product is"), "lblRegTxt",
@@ -149,6 +156,16 @@ void frmCopyright::Form_Load() {
 }
 
 bool frmCopyright::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        for (int i : {NetzZeile, PostZeile}) {
+            if (objekt == lblCR_[i] &&
+                (taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space)) {
+                lblCR_Click(i);
+                return true;
+            }
+        }
+    }
     if (ereignis->type() == QEvent::MouseButtonRelease) {
         auto* maus = static_cast<QMouseEvent*>(ereignis);
         for (int i = 0; i < 5; ++i) {
@@ -179,6 +196,13 @@ void frmCopyright::cmdOK_Click() {
     haupt_.PlaySound("KLICK.WAV");
     haupt_.Freigeben();
     hide();
+}
+
+void frmCopyright::showEvent(QShowEvent* ereignis) {
+    Nebenfenster::showEvent(ereignis);
+    // OK has the focus whenever the window opens, so that Return means OK;
+    // the links come after it by Tab.
+    cmdOK_->setFocus();
 }
 
 void frmCopyright::paintEvent(QPaintEvent* ereignis) {

@@ -33,6 +33,7 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
     void Verlassen() override;
 
 private:
