@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 
 namespace steinfall {
 
@@ -161,6 +162,20 @@ int GeometrieAusgeben(bool originalgroesse) {
         const QPoint oben = ursprung + control->mapTo(&fenster, QPoint(0, 0));
         aus << name << " " << geraet(oben.x()) << " " << geraet(oben.y()) << " "
             << geraet(control->width()) << " " << geraet(control->height()) << "\n";
+    }
+    // The side windows' buttons where the windows open without a window
+    // manager: centred over the game area.
+    const QWidget& flaeche = fenster.Spielflaeche();
+    const QPoint mitte = ursprung + flaeche.mapTo(&fenster, flaeche.rect().center());
+    const Masstab& l = fenster.Massstab();
+    for (const auto& [name, seite, knopf] :
+         {std::tuple{"picButtonZurueck", geometrie::Anleitung, geometrie::KnopfZurueck},
+          std::tuple{"cmdOK", geometrie::Copyright, geometrie::KnopfOK}}) {
+        QRect ort = l.Rechteck(seite);
+        ort.moveCenter(mitte);
+        const QRect k = l.Rechteck(knopf).translated(ort.topLeft());
+        aus << name << " " << geraet(k.x()) << " " << geraet(k.y()) << " " << geraet(k.width())
+            << " " << geraet(k.height()) << "\n";
     }
     const auto* brett = fenster.findChild<QWidget*>(QStringLiteral("picSpielfeld"));
     const QPoint brettOben = ursprung + brett->mapTo(&fenster, QPoint(0, 0));
