@@ -12,8 +12,6 @@
 #include <QScrollBar>
 #include <QUrl>
 
-#include <cstdint>
-
 namespace steinfall {
 namespace {
 
@@ -24,18 +22,6 @@ void Oeffnen(Testfenster& f, const char* knopf, Fenster* (frmHaupt::*fenster)() 
     QTest::mouseClick(f.Control<Bildflaeche>(knopf), Qt::LeftButton);
     ASSERT_NE((f.*fenster)(), nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowActive((f.*fenster)()));
-}
-
-// The instructions byte for byte (five spaces before each line, CR LF after
-// each, umlauts in UTF-8) as one FNV-1a digest: a changed character fails.
-TEST(frmAnleitung, TextWieEntworfen) {
-    const std::string text = AnleitungText;
-    std::uint64_t digest = 14695981039346656037ull;
-    for (const char c : text) {
-        digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    EXPECT_EQ(text.size(), 1040u);
-    EXPECT_EQ(digest, 0xddb128d7f4509901ull) << std::hex << digest;
 }
 
 TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
