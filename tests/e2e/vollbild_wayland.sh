@@ -29,9 +29,14 @@ bild() {
     schirm=$arbeit/$1.png
 }
 
+# The pointer is drawn into the screenshots: off the game. Weston learns of
+# a move only once its window is mapped, so it moves before every look.
+zeiger_weg() { xdotool mousemove --sync 0 0 mousemove --sync $(ort abseits); }
+
 # The board at its place: the board picture down to the status line.
 brett_am_platz() {
     spiel_lebt
+    zeiger_weg
     bild "$1"
     [ -n "$schirm" ] || return 1
     local region=$(ort brett)
@@ -55,9 +60,7 @@ starten() {
 # top strip is one colour, the same as below the game area. The window may
 # become full screen a moment after the board is in place.
 ohne_leiste() {
-    # The pointer is drawn into the screenshots: off the game, and moved
-    # while Weston sees it (before its window is mapped, it never learns).
-    xdotool mousemove --sync 0 0 mousemove --sync $(ort abseits)
+    zeiger_weg
     bild desktop
     [ -n "$schirm" ] || return 1
     local b h x y
