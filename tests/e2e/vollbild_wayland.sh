@@ -31,15 +31,16 @@ bild() {
 
 # The pointer is drawn into the screenshots: off the game. Weston learns of
 # a move only once its window is mapped, so it moves before every look.
-zeiger_weg() { xdotool mousemove --sync 0 0 mousemove --sync $(ort abseits); }
+abseits=$(ort abseits)
+zeiger_weg() { xdotool mousemove --sync 0 0 mousemove --sync $abseits; }
 
 # The board at its place: the board picture down to the status line.
+region=$(ort brett)
 brett_am_platz() {
     spiel_lebt
     zeiger_weg
     bild "$1"
     [ -n "$schirm" ] || return 1
-    local region=$(ort brett)
     abweichung=$(convert "$schirm" -crop "$region" +repage \
         \( "$brett" -crop "${region%%+*}+0+0" +repage \) -metric AE -compare \
         -format '%[distortion]' info: 2>/dev/null || true)
@@ -59,15 +60,15 @@ starten() {
 # Above the game area lies the window's own empty background, no panel: the
 # top strip is one colour, the same as below the game area. The window may
 # become full screen a moment after the board is in place.
+IFS='x+' read -r _ bereich_h _ bereich_y <<<"$(ort spielbereich)"
+schirm_b=$(ort schirm | cut -dx -f1)
 ohne_leiste() {
     zeiger_weg
     bild desktop
     [ -n "$schirm" ] || return 1
-    local b h x y
-    IFS='x+' read -r b h x y <<<"$(ort spielbereich)"
-    oben=$(convert "$schirm" -crop "$(ort schirm | cut -dx -f1)x$y+0+0" -unique-colors \
+    oben=$(convert "$schirm" -crop "${schirm_b}x$bereich_y+0+0" -unique-colors \
         -format '%w %[hex:p{0,0}]' info:)
-    unten=$(convert "$schirm" -format "%[hex:p{10,$((y + h + 10))}]" info:)
+    unten=$(convert "$schirm" -format "%[hex:p{10,$((bereich_y + bereich_h + 10))}]" info:)
     [ "$oben" = "1 $unten" ]
 }
 

@@ -36,15 +36,25 @@ spiel_lebt() {
 # set); leer, a picture of the empty board region at that ratio; mensch and
 # computer, the colours of the stones' middles. The screenshot stays in
 # $arbeit/bild.png.
-brett_lesen() {
-    local f=${faktor:-1} b h bx by x y dx dy r c i format="" zeile=""
-    IFS='x+' read -r b h bx by <<<"$(ort brett "$f")"
+brett_region="" loecher_format=""
+# The board's region and its holes' middles in it, looked up once.
+brett_vorbereiten() {
+    [ -z "$brett_region" ] || return 0
+    local f=${faktor:-1} b h bx by x y dx dy r c
+    brett_region=$(ort brett "$f")
+    IFS='x+' read -r b h bx by <<<"$brett_region"
     read -r x y <<<"$(ort loch "$f")"
     read -r dx dy <<<"$(ort lochabstand "$f")"
-    import -window root -crop "$(ort brett "$f")" +repage "$arbeit/bild.png"
     for r in 0 1 2 3 4 5; do
-        for c in 0 1 2 3 4 5 6; do format+="%[hex:p{$((x - bx + dx * c)),$((y - by + dy * r))}] "; done
+        for c in 0 1 2 3 4 5 6; do
+            loecher_format+="%[hex:p{$((x - bx + dx * c)),$((y - by + dy * r))}] "
+        done
     done
+}
+brett_lesen() {
+    brett_vorbereiten
+    local format=$loecher_format zeile="" i
+    import -window root -crop "$brett_region" +repage "$arbeit/bild.png"
     local jetzt=($(convert "$arbeit/bild.png" -format "$format" info:))
     local frei=($(convert "$leer" -format "$format" info:))
     for i in "${!jetzt[@]}"; do
@@ -60,6 +70,7 @@ brett_leer() { [ "$(brett_lesen)" = "$(printf '.%.0s' {1..42})" ]; }
 
 # Waits until the window shows the empty board.
 leeres_brett_abwarten() {
+    brett_vorbereiten
     warten_bis 20 brett_leer || { echo "das Brett wird nicht leer: $(brett_lesen)"; exit 1; }
 }
 
@@ -74,6 +85,7 @@ zwei_steine_ruhig() {
 
 # Waits for the computer's answer to the first click and shows the board.
 antwort_abwarten() {
+    brett_vorbereiten
     jetzt=""
     warten_bis 30 zwei_steine_ruhig || { spiel_lebt; echo "keine Antwort: $jetzt"; exit 1; }
     spiel_lebt
