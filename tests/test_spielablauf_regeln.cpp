@@ -100,7 +100,8 @@ TEST(Spielregeln, VierInReiheAufDemSpielbrett) {
 }
 
 TEST(Spielregeln, VolleSpaltenUndRemis) {
-    Testspiel t({"S.....C", "C.....S", "S.....C", "C.....S", "S.....C", "C.....S"});
+    // Column 3 holds five stones: still open.
+    Testspiel t({"S.....C", "C..S..S", "S..C..C", "C..S..S", "S..C..C", "C..S..S"});
     t.I.Stand().SpaltenStatus.fill(SpalteOffen);
     t.I.PruefeVoll();
     EXPECT_EQ(t.S.Stand().SpaltenStatus,
@@ -109,6 +110,12 @@ TEST(Spielregeln, VolleSpaltenUndRemis) {
     EXPECT_EQ(t.S.Stand().VolleSpalten, 2);
 
     const Bild voll = {"CSSCCCS", "SCCSSSC", "CCCSCSC", "SSCSCCC", "SCSCSSS", "SSCCSCS"};
+    Bild sechs = voll; // one top cell free: no draw yet
+    sechs[0][4] = '.';
+    Testspiel fast(sechs);
+    fast.I.PruefeVoll();
+    EXPECT_TRUE(fast.F.Boxen.empty());
+
     Testspiel mitSieg(voll);
     mitSieg.I.Sieggefunden() = true;
     mitSieg.I.PruefeVoll();
