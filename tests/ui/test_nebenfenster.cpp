@@ -5,6 +5,7 @@
 #include "ui/frmCopyright.h"
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
