@@ -76,7 +76,7 @@ starten desktop-shell
 warten_bis 15 ohne_leiste ||
     { echo "über dem Spielbereich liegt etwas ($oben, unten $unten)"; exit 1; }
 
-# A window of at least 300 x 100 pixels over the game, as "b h l o" of the
+# A window of at least 250 x 100 pixels over the game, as "b h l o" of the
 # box around everything that changed since $vorher.
 neues_fenster() {
     bild "$1"
@@ -86,7 +86,7 @@ neues_fenster() {
         -bordercolor black -border 1 -trim -format '%w %h %X %Y' info: 2>/dev/null | tr -d +)
     read -r b h l o <<<"$rahmen"
     l=$((l - 1)) o=$((o - 1))
-    ((b >= 300 && h >= 100))
+    ((b >= 250 && h >= 100))
 }
 
 # Clicks at the middle of a place and waits for a window to show over the
@@ -102,7 +102,7 @@ fenster_mittig() {
     b=0 h=0 l=0 o=0
     warten_bis 10 neues_fenster "$name" || true
     local dx=$((l + b / 2 - mx)) dy=$((o + h / 2 - my))
-    ((b >= 300 && h >= 100 && b <= 800 && h <= 600 && dx * dx + dy * dy <= 64)) ||
+    ((b >= 250 && h >= 100 && b <= 800 && h <= 600 && dx * dx + dy * dy <= 64)) ||
         { echo "$name nicht mittig über dem Spiel: $b x $h bei $l, $o"; exit 1; }
     unten_mitte=$((o + h))
 }
