@@ -93,6 +93,7 @@ pulse_starten() {
     pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
         -L module-native-protocol-unix -L "module-null-sink sink_name=steinfall norewinds=1" \
         >"$arbeit/pulse.log" 2>&1 &
+    pulse_pid=$!
     warten_bis 10 eval 'pactl info >/dev/null 2>&1' ||
         { echo "kein Tonserver"; cat "$arbeit/pulse.log"; exit 1; }
 }
