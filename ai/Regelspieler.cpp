@@ -4,8 +4,8 @@
 
 namespace steinfall {
 
-Zahl16 Regelspieler::SpalteWaehlen(const Spielstand& stand,
-                                   const std::function<void()>& ereignisse) {
+Spaltencode Regelspieler::SpalteWaehlen(const Spielstand& stand,
+                                        const std::function<void()>& ereignisse) {
     ki_.Stand = &stand;
     ki_.Zufall = zufall_;
     ki_.Ereignisse = ereignisse;
@@ -13,7 +13,8 @@ Zahl16 Regelspieler::SpalteWaehlen(const Spielstand& stand,
     // The game state lives on; the decision does not keep a hold of it.
     ki_.Stand = nullptr;
     ki_.Ereignisse = nullptr;
-    return spalte;
+    // The pipeline always ends in a decision step that names a column.
+    return static_cast<Spaltencode>(static_cast<int>(spalte));
 }
 
 } // namespace steinfall

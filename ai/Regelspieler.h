@@ -18,7 +18,8 @@ public:
     Regelspieler(const Regelspieler&) = delete;
     Regelspieler& operator=(const Regelspieler&) = delete;
 
-    Zahl16 SpalteWaehlen(const Spielstand& stand, const std::function<void()>& ereignisse) override;
+    Spaltencode SpalteWaehlen(const Spielstand& stand,
+                              const std::function<void()>& ereignisse) override;
 
     // The working state of the last decision.
     const Analyse& Ki() const { return ki_; }

@@ -44,8 +44,8 @@ private:
 class GesaeterSpieler : public Computerspieler {
 public:
     explicit GesaeterSpieler(std::uint64_t saat) : quelle_(saat) {}
-    Zahl16 SpalteWaehlen(const Spielstand& stand,
-                         const std::function<void()>& ereignisse) override {
+    Spaltencode SpalteWaehlen(const Spielstand& stand,
+                              const std::function<void()>& ereignisse) override {
         return spieler_.SpalteWaehlen(stand, ereignisse);
     }
 
@@ -66,50 +66,18 @@ std::unique_ptr<Computerspieler> ComputerWaehlen() {
 
 } // namespace
 
-Systemversion SystemversionAbfragen() {
-    return {};
-}
-
 bool AnzeigeNormal(int dpiX, int dpiY) {
     return dpiX == 96 && dpiY == 96;
 }
 
-std::string SchriftgradText(const Systemversion& version) {
-    std::string text = Sprachwahl("Sie haben eine benutzerdefinierte Schriftgröße unter\r\n"
-                                  "Windows eingestellt.\r\n"
-                                  "Steinfall kann allerdings nur mit eingestellter normaler\r\n"
-                                  "Schriftgröße gestartet werden.",
-                                  "Your screen is set to a custom font size.\r\n"
-                                  "Steinfall can only be started with the normal\r\n"
-                                  "font size of 96 dots per inch.");
-    if (version.Plattform != 1 || version.Major != 4) {
-        return text;
-    }
-    if (version.Minor < 10) {
-        text += Sprachwahl("\r\n\r\n"
-                           "Unter Windows 95 können Sie die Schriftgröße\r\n"
-                           "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'\r\n"
-                           "doppelklicken und unter der Lasche Einstellungen den\r\n"
-                           "Schriftgrad 'Kleine Schriftarten' auswählen.",
-                           "\r\n\r\n"
-                           "On Windows 95, double-click 'Display' in the\r\n"
-                           "'Control Panel' and choose 'Small Fonts' on the\r\n"
-                           "'Settings' tab.");
-    } else {
-        text += Sprachwahl("\r\n\r\n"
-                           "Unter Windows 98 können Sie die Schriftgröße\r\n"
-                           "umstellen, indem Sie in der 'Systemsteuerung' auf 'Anzeige'\r\n"
-                           "doppelklicken, unter der Lasche 'Einstellungen' den\r\n"
-                           "Knopf 'Weitere Optionen' wählen und dort unter der Lasche\r\n"
-                           "'Allgemein' die Schriftgröße in 'Kleine Schriftarten'\r\n"
-                           "ändern.",
-                           "\r\n\r\n"
-                           "On Windows 98, double-click 'Display' in the\r\n"
-                           "'Control Panel', click 'Advanced' on the 'Settings'\r\n"
-                           "tab and set the font size to 'Small Fonts' on the\r\n"
-                           "'General' tab.");
-    }
-    return text;
+std::string SchriftgradText() {
+    return Sprachwahl("Sie haben eine benutzerdefinierte Schriftgröße unter\r\n"
+                      "Windows eingestellt.\r\n"
+                      "Steinfall kann allerdings nur mit eingestellter normaler\r\n"
+                      "Schriftgröße gestartet werden.",
+                      "Your screen is set to a custom font size.\r\n"
+                      "Steinfall can only be started with the normal\r\n"
+                      "font size of 96 dots per inch.");
 }
 
 double Spielfaktor(bool originalgroesse) {
@@ -123,7 +91,7 @@ std::unique_ptr<frmHaupt> Main(bool originalgroesse) {
     if (!AnzeigeNormal(qRound(bildschirm.logicalDotsPerInchX()),
                        qRound(bildschirm.logicalDotsPerInchY()))) {
         // The box shows lines, not line ends.
-        const QString text = QString::fromStdString(SchriftgradText(SystemversionAbfragen()))
+        const QString text = QString::fromStdString(SchriftgradText())
                                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QMessageBox box(QMessageBox::Critical,
                         Sprachtext("Fehler (Falscher Schriftgrad) :", "Error (wrong font size)"),

@@ -7,24 +7,12 @@ namespace steinfall {
 
 class frmHaupt;
 
-// The system version as the error text asks for it. Platform 1 is the
-// Windows 95 family (major 4; minor 0 Windows 95, 10 and up Windows 98).
-struct Systemversion {
-    int Plattform = 0;
-    int Major = 0;
-    int Minor = 0;
-};
-
-// This program runs on Linux: no version of the Windows 95 family.
-Systemversion SystemversionAbfragen();
-
 // The windows are laid out for 96 logical pixels per inch in both directions.
 bool AnzeigeNormal(int dpiX, int dpiY);
 
-// The error text for another font size: four lines, and on the Windows 95
-// family the help for that system after an empty line. CR LF between lines,
+// The error text for another font size: four lines, CR LF between them,
 // none after the last.
-std::string SchriftgradText(const Systemversion& version);
+std::string SchriftgradText();
 
 // The start procedure: on a screen with another font size it shows the error
 // box and returns nothing, so the program ends without a window; otherwise

@@ -3,6 +3,7 @@
 #include "core/Zahl16.h"
 
 #include <array>
+#include <cstdint>
 
 namespace steinfall {
 
@@ -21,44 +22,41 @@ inline constexpr int AnzahlFelder = 42;
 
 using Spielbrett = std::array<Zahl16, AnzahlFelder>;
 
-// Cell codes.
-inline constexpr int Leer = 0;
-inline constexpr int SteinSpieler = 1;
-inline constexpr int SteinComputer = 2;
+// The codes below keep the numbers the analysis tool reads and writes; each
+// is a 16-bit enumeration, so a signature says which code it takes.
+
+// A cell's content and the side to move (no other value is ever stored).
+enum Seite : std::int16_t { Leer = 0, SteinSpieler = 1, SteinComputer = 2 };
 
 // A column as it is passed around: 150 + column (0..6).
-inline constexpr int SpaltencodeBasis = 150;
-inline constexpr int SpaltencodeMin = 150;
-inline constexpr int SpaltencodeMax = 156;
+enum Spaltencode : std::int16_t { SpaltencodeMin = 150, SpaltencodeMax = 156 };
+inline constexpr int SpaltencodeBasis = SpaltencodeMin;
 // The analysis counts columns 1..7: such a column as its code and back.
-inline constexpr int SpaltencodeVon(int spalte) {
-    return SpaltencodeBasis - 1 + spalte;
+inline constexpr Spaltencode SpaltencodeVon(int spalte) {
+    return static_cast<Spaltencode>(SpaltencodeBasis - 1 + spalte);
 }
 inline constexpr int SpalteVon(int spaltencode) {
     return spaltencode - SpaltencodeBasis + 1;
 }
 
-// Winner codes handed to the win check and on to the end-of-game messages.
-inline constexpr int SiegerSpieler = 64;
-inline constexpr int SiegerComputer = 67;
+// Who has the line, handed to the win check and on to the end-of-game messages.
+enum Sieger : std::int16_t { SiegerSpieler = 64, SiegerComputer = 67 };
 
-// SpaltenStatus values.
-inline constexpr int SpalteOffen = 1;
-inline constexpr int SpalteVoll = 4;
+// A SpaltenStatus entry.
+enum Spaltenzustand : std::int16_t { SpalteOffen = 1, SpalteVoll = 4 };
 
 // Playing strengths (there is no 2).
-inline constexpr int Anfaenger = 1;
-inline constexpr int Experte = 3;
-inline constexpr int Profi = 4;
+enum Staerke : std::int16_t { Anfaenger = 1, Experte = 3, Profi = 4 };
 
 // What the computer player reads of the game.
 struct Spielstand {
     Spielbrett Brett{};
-    Zahl16 AmZug = SteinSpieler; // 1 human, 2 computer
-    std::array<Zahl16, AnzahlSpalten> SpaltenStatus{1, 1, 1, 1, 1, 1, 1};
+    Seite AmZug = SteinSpieler;
+    std::array<Spaltenzustand, AnzahlSpalten> SpaltenStatus{
+        SpalteOffen, SpalteOffen, SpalteOffen, SpalteOffen, SpalteOffen, SpalteOffen, SpalteOffen};
     Zahl16 VolleSpalten = 0;
     Zahl16 Zugzaehler = 0;
-    Zahl16 Spielstaerke = Experte;
+    Staerke Spielstaerke = Experte;
 };
 
 // SpaltenStatus and VolleSpalten as the full-column scan leaves them: a

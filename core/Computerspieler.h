@@ -18,8 +18,8 @@ public:
     // The Spaltencode of a column that is not full. `stand` has AmZug 2 and
     // the move count already advanced; `ereignisse` keeps the window
     // responsive while the player thinks and must not change the answer.
-    virtual Zahl16 SpalteWaehlen(const Spielstand& stand,
-                                 const std::function<void()>& ereignisse) = 0;
+    virtual Spaltencode SpalteWaehlen(const Spielstand& stand,
+                                      const std::function<void()>& ereignisse) = 0;
 };
 
 } // namespace steinfall

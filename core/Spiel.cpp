@@ -1,5 +1,6 @@
 #include "core/Spiel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace steinfall {
@@ -74,10 +75,8 @@ void Spiel::picSpielfeld_MouseUp(float x, float y) {
     }
     // Margins count as the outer columns.
     const double versatz = std::nearbyint(static_cast<double>(x) - SpaltenRand);
-    int spaltencode = SpaltencodeBasis + static_cast<int>(versatz / SpaltenBreite);
-    if (spaltencode > SpaltencodeMax) {
-        spaltencode = SpaltencodeMax;
-    }
+    const Spaltencode spaltencode =
+        SpaltencodeVon(std::min(1 + static_cast<int>(versatz / SpaltenBreite), AnzahlSpalten));
 
     if (Klickbelegt) {
         return;
@@ -86,7 +85,7 @@ void Spiel::picSpielfeld_MouseUp(float x, float y) {
     fenster_.ZeigerSetzen(Zeiger::Sanduhr);
     NeuStart = false;
 
-    const int status = stand_.SpaltenStatus[spaltencode - SpaltencodeBasis];
+    const Spaltenzustand status = stand_.SpaltenStatus[spaltencode - SpaltencodeBasis];
     if (status == SpalteOffen) {
         SteinEinwerfen(spaltencode);
         PruefeSieg(SiegerSpieler);
@@ -113,7 +112,7 @@ void Spiel::ComputerZug() {
     NeuStart = false;
     stand_.Zugzaehler += 2;
 
-    const Zahl16 spaltencode =
+    const Spaltencode spaltencode =
         computer_.SpalteWaehlen(stand_, [this] { fenster_.EreignisseVerarbeiten(); });
 
     ComputerPause(spaltencode);
@@ -131,7 +130,7 @@ void Spiel::ComputerZug() {
     }
 }
 
-void Spiel::ComputerPause(Zahl16 spaltencode) {
+void Spiel::ComputerPause(Spaltencode spaltencode) {
     if (stand_.SpaltenStatus[spaltencode - SpaltencodeBasis] != SpalteOffen) {
         return;
     }
@@ -158,8 +157,8 @@ void Spiel::ZugAbschliessen() {
     }
 }
 
-void Spiel::SteinEinwerfen(Zahl16 spaltencode) {
-    const int amZug = stand_.AmZug;
+void Spiel::SteinEinwerfen(Spaltencode spaltencode) {
+    const Seite amZug = stand_.AmZug;
     if (amZug != SteinSpieler && amZug != SteinComputer) {
         return;
     }
@@ -238,75 +237,65 @@ void Spiel::ReiheZeigen(int start, int schritt) {
     Sieggefunden = true;
 }
 
-bool Spiel::ReiheSuchen(int erste, int letzte, int abstand, int schritt) {
-    for (int start = erste; start <= letzte; start += abstand) {
-        if (ReiheVon(start, schritt)) {
-            ReiheZeigen(start, schritt);
-            return true;
+Spiel::Reihe Spiel::ReiheFinden(const std::function<void()>& nachFehlstart,
+                                const std::function<bool()>& abbrechen) const {
+    Reihe fund;
+    // Tries the start cells erste, erste + abstand, ... up to letzte.
+    auto suchen = [&](Richtung art, int erste, int letzte, int abstand, int schritt) {
+        for (int start = erste; start <= letzte; start += abstand) {
+            if (ReiheVon(start, schritt)) {
+                fund = {art, start, schritt};
+                return true;
+            }
+            nachFehlstart();
         }
-        fenster_.EreignisseVerarbeiten();
-    }
-    return false;
-}
-
-void Spiel::PruefeSieg(Zahl16 siegercode) {
-    Sieggefunden = false;
+        return false;
+    };
 
     // Horizontal: per start column, its rows top first.
-    for (int s = 0; s <= 3 && !Sieggefunden; ++s) {
-        if (ReiheSuchen(s, s + 35, 7, 1)) {
-            MeldungHorizontal(siegercode);
+    for (int s = 0; s <= 3 && !abbrechen(); ++s) {
+        if (suchen(Richtung::Horizontal, s, s + 35, 7, 1)) {
+            return fund;
         }
     }
-    if (!Sieggefunden && ReiheSuchen(0, 20, 1, 7)) {
-        MeldungVertikal(siegercode);
+    if (!abbrechen() && suchen(Richtung::Vertikal, 0, 20, 1, 7)) {
+        return fund;
     }
     // Diagonals: per start row, down to the right first, then down to the left.
-    for (int b = 0; b <= 14 && !Sieggefunden; b += 7) {
-        if (ReiheSuchen(b, b + 3, 1, 8) || ReiheSuchen(b + 3, b + 6, 1, 6)) {
-            MeldungDiagonal(siegercode);
+    for (int b = 0; b <= 14 && !abbrechen(); b += 7) {
+        if (suchen(Richtung::Diagonal, b, b + 3, 1, 8) ||
+            suchen(Richtung::Diagonal, b + 3, b + 6, 1, 6)) {
+            return fund;
         }
+    }
+    return fund;
+}
+
+void Spiel::PruefeSieg(Sieger sieger) {
+    Sieggefunden = false;
+    // A game that ended inside the scan's events ends the scan.
+    const Reihe reihe =
+        ReiheFinden([this] { fenster_.EreignisseVerarbeiten(); }, [this] { return Sieggefunden; });
+    if (reihe.Art == Richtung::Keine) {
+        return;
+    }
+    ReiheZeigen(reihe.Start, reihe.Schritt);
+    switch (reihe.Art) {
+    case Richtung::Horizontal:
+        MeldungHorizontal(sieger);
+        break;
+    case Richtung::Vertikal:
+        MeldungVertikal(sieger);
+        break;
+    default:
+        MeldungDiagonal(sieger);
+        break;
     }
 }
 
 Zahl16 Spiel::VierInReihe() const {
-    // Four cells from (zeile, spalte) in direction (dz, ds) all of the side to move.
-    auto reihe = [&](int zeile, int spalte, int dz, int ds) {
-        for (int k = 0; k < ReihenLaenge; ++k) {
-            const int zelle = (zeile + k * dz) * AnzahlSpalten + spalte + k * ds;
-            if (stand_.Brett[zelle] != stand_.AmZug) {
-                return false;
-            }
-        }
-        return true;
-    };
-
-    // The last start column and row from which a line still fits on the board.
-    constexpr int spalteBis = AnzahlSpalten - ReihenLaenge;
-    constexpr int zeileBis = AnzahlZeilen - ReihenLaenge;
-    bool gefunden = false;
-    for (int zeile = 0; zeile < AnzahlZeilen && !gefunden; ++zeile) {
-        for (int spalte = 0; spalte <= spalteBis && !gefunden; ++spalte) {
-            gefunden = reihe(zeile, spalte, 0, 1);
-        }
-    }
-    for (int spalte = 0; spalte < AnzahlSpalten && !gefunden; ++spalte) {
-        for (int zeile = 0; zeile <= zeileBis && !gefunden; ++zeile) {
-            gefunden = reihe(zeile, spalte, 1, 0);
-        }
-    }
-    for (int zeile = 0; zeile <= zeileBis && !gefunden; ++zeile) {
-        for (int spalte = 0; spalte <= spalteBis && !gefunden; ++spalte) {
-            gefunden = reihe(zeile, spalte, 1, 1);
-        }
-    }
-    // Rising lines start from the bottom rows.
-    for (int zeile = AnzahlZeilen - 1; zeile >= ReihenLaenge - 1 && !gefunden; --zeile) {
-        for (int spalte = 0; spalte <= spalteBis && !gefunden; ++spalte) {
-            gefunden = reihe(zeile, spalte, -1, 1);
-        }
-    }
-    return gefunden ? 1 : 0;
+    const Reihe reihe = ReiheFinden([] {}, [] { return false; });
+    return reihe.Art == Richtung::Keine ? 0 : 1;
 }
 
 void Spiel::PruefeVoll() {
@@ -325,7 +314,7 @@ void Spiel::PruefeVoll() {
     }
 }
 
-void Spiel::SpielEndeMelden(Zahl16 siegercode, const std::string& verloren,
+void Spiel::SpielEndeMelden(Sieger siegercode, const std::string& verloren,
                             const std::string& gewonnen) {
     fenster_.ZeigerSetzen(Zeiger::Pfeil);
     fenster_.StatusZeigen(false);
@@ -340,15 +329,15 @@ void Spiel::SpielEndeMelden(Zahl16 siegercode, const std::string& verloren,
     NeuesSpiel();
 }
 
-void Spiel::MeldungHorizontal(Zahl16 siegercode) {
+void Spiel::MeldungHorizontal(Sieger siegercode) {
     SpielEndeMelden(siegercode, txt_.TxtVerlorenHorizontal, txt_.TxtGewonnenHorizontal);
 }
 
-void Spiel::MeldungVertikal(Zahl16 siegercode) {
+void Spiel::MeldungVertikal(Sieger siegercode) {
     SpielEndeMelden(siegercode, txt_.TxtVerlorenVertikal, txt_.TxtGewonnenVertikal);
 }
 
-void Spiel::MeldungDiagonal(Zahl16 siegercode) {
+void Spiel::MeldungDiagonal(Sieger siegercode) {
     SpielEndeMelden(siegercode, txt_.TxtVerlorenDiagonal, txt_.TxtGewonnenDiagonal);
 }
 

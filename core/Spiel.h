@@ -5,6 +5,8 @@
 #include "core/Fenster.h"
 #include "core/Texte.h"
 
+#include <functional>
+
 namespace steinfall {
 
 // The board picture in twips: clicks outside it are ignored.
@@ -38,8 +40,8 @@ public:
     void picSpielfeld_MouseUp(float x, float y);
 
     // Options; each new game and each move reads them.
-    Zahl16 Spielstaerke() const { return stand_.Spielstaerke; }
-    void SpielstaerkeSetzen(Zahl16 staerke) { stand_.Spielstaerke = staerke; }
+    Staerke Spielstaerke() const { return stand_.Spielstaerke; }
+    void SpielstaerkeSetzen(Staerke staerke) { stand_.Spielstaerke = staerke; }
     bool ComputerBeginnt() const { return computerBeginnt_; }
     void ComputerBeginntSetzen(bool computer) { computerBeginnt_ = computer; }
     bool AnimationAn() const { return animationAn_; }
@@ -54,26 +56,35 @@ private:
     friend struct SpielInnen;
 
     void ComputerZug();
-    void ComputerPause(Zahl16 spaltencode);
+    void ComputerPause(Spaltencode spaltencode);
     void ZugAbschliessen();
 
-    void SteinEinwerfen(Zahl16 spaltencode);
-    void PruefeSieg(Zahl16 siegercode);
+    void SteinEinwerfen(Spaltencode spaltencode);
+    void PruefeSieg(Sieger sieger);
     Zahl16 VierInReihe() const;
     void PruefeVoll();
 
-    void MeldungHorizontal(Zahl16 siegercode);
-    void MeldungVertikal(Zahl16 siegercode);
-    void MeldungDiagonal(Zahl16 siegercode);
+    void MeldungHorizontal(Sieger siegercode);
+    void MeldungVertikal(Sieger siegercode);
+    void MeldungDiagonal(Sieger siegercode);
     void MeldungRemis();
 
+    // Where the win check found a line: the direction picks the message.
+    enum class Richtung { Keine, Horizontal, Vertikal, Diagonal };
+    struct Reihe {
+        Richtung Art = Richtung::Keine;
+        int Start = 0;
+        int Schritt = 0;
+    };
     // Four cells from `start`, `schritt` apart, all of the side to move.
     bool ReiheVon(int start, int schritt) const;
-    // Tries the start cells erste, erste + abstand, ... up to letzte; shows
-    // the first line found and sets Sieggefunden.
-    bool ReiheSuchen(int erste, int letzte, int abstand, int schritt);
+    // The first line of the side to move in the win check's order. Runs
+    // `nachFehlstart` after each start cell that does not match and stops
+    // before a scan direction when `abbrechen` says so.
+    Reihe ReiheFinden(const std::function<void()>& nachFehlstart,
+                      const std::function<bool()>& abbrechen) const;
     void ReiheZeigen(int start, int schritt);
-    void SpielEndeMelden(Zahl16 siegercode, const std::string& verloren,
+    void SpielEndeMelden(Sieger siegercode, const std::string& verloren,
                          const std::string& gewonnen);
 
     Fenster& fenster_;

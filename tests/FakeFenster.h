@@ -28,9 +28,9 @@ struct SpielInnen {
     bool& Sieggefunden() { return S.Sieggefunden; }
     bool& NeuesSpielAngefordert() { return S.NeuesSpielAngefordert; }
     void ComputerZug() { S.ComputerZug(); }
-    void ComputerPause(Zahl16 spaltencode) { S.ComputerPause(spaltencode); }
-    void SteinEinwerfen(Zahl16 spaltencode) { S.SteinEinwerfen(spaltencode); }
-    void PruefeSieg(Zahl16 siegercode) { S.PruefeSieg(siegercode); }
+    void ComputerPause(Spaltencode spaltencode) { S.ComputerPause(spaltencode); }
+    void SteinEinwerfen(Spaltencode spaltencode) { S.SteinEinwerfen(spaltencode); }
+    void PruefeSieg(Sieger sieger) { S.PruefeSieg(sieger); }
     Zahl16 VierInReihe() const { return S.VierInReihe(); }
     void PruefeVoll() { S.PruefeVoll(); }
 };

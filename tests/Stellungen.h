@@ -33,7 +33,7 @@ struct Testanalyse {
     Analyse A;
 
     explicit Testanalyse(const std::array<std::string, 6>& bild, int zugzaehler = 6,
-                         int spielstaerke = Anfaenger) {
+                         Staerke spielstaerke = Anfaenger) {
         Stand.Brett = BrettAus(bild);
         Stand.AmZug = SteinComputer;
         Stand.Zugzaehler = zugzaehler;
@@ -45,7 +45,8 @@ struct Testanalyse {
 };
 
 inline std::unique_ptr<Testanalyse> AnalyseAus(const std::array<std::string, 6>& bild,
-                                               int zugzaehler = 6, int spielstaerke = Anfaenger) {
+                                               int zugzaehler = 6,
+                                               Staerke spielstaerke = Anfaenger) {
     return std::make_unique<Testanalyse>(bild, zugzaehler, spielstaerke);
 }
 

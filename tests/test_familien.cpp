@@ -1,6 +1,5 @@
 // The pattern families where the decision signature cannot see: any position
-// keeps them inside their arrays, and they let the window breathe once per
-// scan position. What they score is pinned by the signature.
+// keeps them inside their arrays. What they score is pinned by the signature.
 
 #include "ai/Schritte.h"
 #include "ai/family_b/Durchgaenge.h"
@@ -40,20 +39,6 @@ TEST(Musterfamilien, ZufallsstellungenBleibenInDenFeldern) {
             MusterC(t.A, seite);
         }
     }
-}
-
-TEST(Musterfamilien, EreignisseJeAnker) {
-    test::Testanalyse t(LeeresBild);
-    int ereignisse = 0;
-    t.A.Ereignisse = [&] { ++ereignisse; };
-    const auto zaehle = [&](auto&& familie) {
-        ereignisse = 0;
-        familie(t.A, Zahl16(2));
-        return ereignisse;
-    };
-    EXPECT_EQ(zaehle(MusterA), 288);
-    EXPECT_EQ(zaehle(MusterB), 657);
-    EXPECT_EQ(zaehle(MusterC), 9);
 }
 
 // B28 alone gives a second bonus, to the computer only; no position of the

@@ -3,27 +3,18 @@
 // draws, every array). Any change in how the computer plays shows up here;
 // a deliberate change regenerates the file with tools/signatur/erzeugen.py.
 
+#include "tests/Pruefsumme.h"
 #include "tools/analyse/Protokoll.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <string>
 
 namespace steinfall {
 namespace {
 
-std::string Fnv1a64(const std::string& text) {
-    std::uint64_t h = 0xCBF29CE484222325ull;
-    for (const unsigned char byte : text) {
-        h = (h ^ byte) * 0x100000001B3ull;
-    }
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
-    return hex;
-}
+using test::Fnv1a64;
 
 TEST(Entscheidungssignatur, JedeAntwortBleibtWieFestgehalten) {
     std::ifstream datei(STEINFALL_TESTDATEN "/entscheidungen.jsonl");

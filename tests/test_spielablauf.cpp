@@ -39,51 +39,56 @@ TEST(Spielablauf, NeuesSpielFuerBeideSeiten) {
     EXPECT_TRUE(t.I.NeuStart());
 }
 
-TEST(Spielablauf, SiegDesSpielers) {
-    Testspiel t({".......", ".......", ".......", ".......", "CC.....", "SSS...C"});
-    t.Klick(3);
+// A finished game: the line flashes, its sound and one box (exclamation
+// icon, OK), then a new game with the human to move. The computer's 42nd
+// stone completes a vertical line: the loss is shown, no draw, and the turn
+// ends before the new game starts.
+TEST(Spielablauf, SpielendeMitMeldung) {
+    struct Fall {
+        std::array<std::string, 6> Bild;
+        std::function<void(Testspiel&)> Zug;
+        std::string Ablauf;
+        std::string Texte::*Text;
+    };
+    const Fall faelle[] = {
+        {{".......", ".......", ".......", ".......", "CC.....", "SSS...C"},
+         [](Testspiel& t) { t.Klick(3); },
+         "Zeiger:Sanduhr Fall:38:1 Sound:KLACK.WAV Stein:38:1 Stein:35:3 Stein:36:3 "
+         "Stein:37:3 Stein:38:3 Warten*21 Stein:35:1 Stein:36:1 Stein:37:1 Stein:38:1 "
+         "Zeiger:Pfeil Status verborgen Sound:KLATSCHN.WAV Meldung:Sieg Status gezeigt "
+         "Status:Klicken Brettbild leer Zeiger:Pfeil*2",
+         &Texte::TxtGewonnenHorizontal},
+        {{"SC.SCCC", "CSCSCSS", "SSCSSCS", "SSCCSCS", "SCSSCCC", "CCSCCSS"},
+         [](Testspiel& t) {
+             t.I.Stand().AmZug = SteinComputer;
+             t.I.Stand().Zugzaehler = 40;
+             t.I.ComputerZug();
+         },
+         "Status:Ueberlegt Warten*15 Fall:2:2 Sound:KLACK.WAV Stein:2:2 Stein:2:3 Stein:9:3 "
+         "Stein:16:3 Stein:23:3 Warten*21 Stein:2:2 Stein:9:2 Stein:16:2 Stein:23:2 Zeiger:Pfeil "
+         "Status verborgen Sound:LACHEN.WAV Meldung:Niederlage Status gezeigt Zeiger:Pfeil "
+         "Status:Klicken*2 Brettbild leer Zeiger:Pfeil",
+         &Texte::TxtVerlorenVertikal},
+        {{"C.SCCCS", "SCCSSSC", "CCCSCSC", "SSCSCCC", "SCSCSSS", "SSCCSCS"},
+         [](Testspiel& t) { t.Klick(1); },
+         "Zeiger:Sanduhr Fall:1:1 Sound:KLACK.WAV Stein:1:1 Status verborgen Sound:REMIS.WAV "
+         "Meldung:Unentschieden Status gezeigt Status:Klicken Brettbild leer Zeiger:Pfeil*2",
+         &Texte::TxtRemis},
+    };
     std::vector<std::string> mitWarten = Ablauf;
     mitWarten.push_back("Warten");
-    EXPECT_EQ(t.F.Auszug(mitWarten),
-              "Zeiger:Sanduhr Fall:38:1 Sound:KLACK.WAV Stein:38:1 Stein:35:3 Stein:36:3 "
-              "Stein:37:3 Stein:38:3 Warten*21 Stein:35:1 Stein:36:1 Stein:37:1 Stein:38:1 "
-              "Zeiger:Pfeil Status verborgen Sound:KLATSCHN.WAV Meldung:Sieg Status gezeigt "
-              "Status:Klicken Brettbild leer Zeiger:Pfeil*2");
-    ASSERT_EQ(t.F.Boxen.size(), 1u);
-    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt().TxtGewonnenHorizontal);
-    EXPECT_EQ(t.F.Boxen[0].Icon, Symbol::Ausrufezeichen);
-    EXPECT_EQ(t.F.Boxen[0].Tasten, Knoepfe::Ok);
-    EXPECT_EQ(t.Steine(), 0);
-    EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
-}
-
-// The computer's 42nd stone completes a vertical line: the loss is shown,
-// no draw; the turn ends before the new game starts.
-TEST(Spielablauf, SiegDesComputersMitDemLetztenStein) {
-    Testspiel t({"SC.SCCC", "CSCSCSS", "SSCSSCS", "SSCCSCS", "SCSSCCC", "CCSCCSS"});
-    t.I.Stand().AmZug = SteinComputer;
-    t.I.Stand().Zugzaehler = 40;
-    t.I.ComputerZug();
-    EXPECT_EQ(t.F.Auszug(Ablauf),
-              "Status:Ueberlegt Fall:2:2 Sound:KLACK.WAV Stein:2:2 Stein:2:3 Stein:9:3 "
-              "Stein:16:3 Stein:23:3 Stein:2:2 Stein:9:2 Stein:16:2 Stein:23:2 Zeiger:Pfeil "
-              "Status verborgen Sound:LACHEN.WAV Meldung:Niederlage Status gezeigt Zeiger:Pfeil "
-              "Status:Klicken*2 Brettbild leer Zeiger:Pfeil");
-    ASSERT_EQ(t.F.Boxen.size(), 1u);
-    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt().TxtVerlorenVertikal);
-    EXPECT_EQ(t.Steine(), 0);
-    EXPECT_FALSE(t.S.ComputerDenkt() || t.I.NeuesSpielAngefordert());
-}
-
-TEST(Spielablauf, RemisMitDemLetztenStein) {
-    Testspiel t({"C.SCCCS", "SCCSSSC", "CCCSCSC", "SSCSCCC", "SCSCSSS", "SSCCSCS"});
-    t.Klick(1);
-    EXPECT_EQ(t.F.Auszug(Ablauf), "Zeiger:Sanduhr Fall:1:1 Sound:KLACK.WAV Stein:1:1 "
-                                  "Status verborgen Sound:REMIS.WAV Meldung:Unentschieden "
-                                  "Status gezeigt Status:Klicken Brettbild leer Zeiger:Pfeil*2");
-    ASSERT_EQ(t.F.Boxen.size(), 1u);
-    EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt().TxtRemis);
-    EXPECT_EQ(t.Steine(), 0);
+    for (const Fall& f : faelle) {
+        Testspiel t(f.Bild);
+        f.Zug(t);
+        EXPECT_EQ(t.F.Auszug(mitWarten), f.Ablauf);
+        ASSERT_EQ(t.F.Boxen.size(), 1u) << f.Ablauf;
+        EXPECT_EQ(t.F.Boxen[0].Text, t.S.Txt().*f.Text);
+        EXPECT_EQ(t.F.Boxen[0].Icon, Symbol::Ausrufezeichen);
+        EXPECT_EQ(t.F.Boxen[0].Tasten, Knoepfe::Ok);
+        EXPECT_EQ(t.Steine(), 0);
+        EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
+        EXPECT_FALSE(t.S.ComputerDenkt() || t.I.NeuesSpielAngefordert());
+    }
 }
 
 TEST(Spielablauf, KlickAufDasBrett) {

@@ -7,28 +7,30 @@
 # spiel-en.png, anleitung-en.png.
 set -euo pipefail
 
-spiel=$(realpath "$1")
 ziel=$(cd "$(dirname "$0")/../docs/bilder" && pwd)
+programm=$1
 werkzeug=$(cd "$(dirname "$0")/../tests/werkzeug" && pwd)
 unset STEINFALL_ORIGINALGROESSE
 
-# Waits until the screen has stood still for a second: the stone has fallen
-# and the computer has answered.
+# The screen has stood still for a second: the stone has fallen and the
+# computer has answered.
+still() {
+    sleep 0.25
+    local jetzt
+    jetzt=$(import -window root rgb:- | md5sum)
+    if [ "$jetzt" = "$vorher" ]; then gleich=$((gleich + 1)); else gleich=0; fi
+    vorher=$jetzt
+    ((gleich >= 4))
+}
 ruhe_abwarten() {
-    local vorher="" gleich=0 jetzt
-    for ((versuch = 0; versuch < 100 && gleich < 4; versuch++)); do
-        sleep 0.25
-        jetzt=$(import -window root rgb:- | md5sum)
-        if [ "$jetzt" = "$vorher" ]; then gleich=$((gleich + 1)); else gleich=0; fi
-        vorher=$jetzt
-    done
+    vorher="" gleich=0
+    warten_bis 30 still || { echo "der Schirm kommt nicht zur Ruhe"; exit 1; }
 }
 
 # One language: its --sprache and the end of its file names.
 fotografieren() (
     xvfb_groesse=1920x1080
-    source "$werkzeug/xvfb.sh"
-    source "$werkzeug/spiel.sh"
+    source "$werkzeug/spiel.sh" "$programm"
     local sprache=$1 endung=$2 titel=$3
     "$spiel" --geometrie >"$arbeit/geo" 2>/dev/null
     # The same seeded game in both languages.
@@ -43,7 +45,7 @@ fotografieren() (
     import -window root "$ziel/spiel$endung.png"
     read -r _ x y _ < <(grep '^picButtonAnleitung ' "$arbeit/geo")
     xdotool mousemove --sync $((x + 40)) $((y + 20)) click 1
-    timeout 30 xdotool search --sync --onlyvisible --name "^$titel\$" >/dev/null
+    fenster_abwarten "^$titel\$" >/dev/null
     ruhe_abwarten
     import -window root "$ziel/anleitung$endung.png"
     echo "geschrieben: $ziel/spiel$endung.png $ziel/anleitung$endung.png"

@@ -253,7 +253,7 @@ void frmHaupt::Form_KeyPress(int keyAscii) {
 // The option's index is its strength.
 void frmHaupt::optStaerke_Click(int index) {
     PlaySound("WAHL.WAV");
-    spiel_.SpielstaerkeSetzen(static_cast<Zahl16>(index));
+    spiel_.SpielstaerkeSetzen(static_cast<Staerke>(index));
 }
 
 // Index 2 is "Computer".

@@ -6,17 +6,15 @@
 #   bash tests/e2e/hochaufloesend.sh build/bin/steinfall
 set -euo pipefail
 
-spiel=$(realpath "$1")
 bilder=$(cd "$(dirname "$0")/../../assets" && pwd)
 xvfb_groesse=2048x1536
-source "$(dirname "$0")/../werkzeug/xvfb.sh"
-source "$(dirname "$0")/../werkzeug/spiel.sh"
+source "$(dirname "$0")/../werkzeug/spiel.sh" "$1"
 
-# The layout stays the 1024 x 768 one in logical pixels, so the board's
-# top-left corner is at (720, 464) on the screen. Its last row lies under the
-# status line: 880 x 688 device pixels are compared.
-brett="880x688+720+464" leer="$arbeit/leer.png" loch="80 70 120 110"
-convert "$bilder/brett@2x.png" -crop 880x688+0+0 +repage "$leer"
+# The layout stays the 1024 x 768 one in logical pixels, each twice on the
+# screen. The board's last row lies under the status line.
+faktor=2 leer="$arbeit/leer.png"
+region=$(ort brett 2)
+convert "$bilder/brett@2x.png" -crop "${region%%+*}+0+0" +repage "$leer"
 # Cell c, r: its stone's corner (40 + 120 c, 30 + 110 r) on the 2x board, the
 # middle of its hole 40 pixels further right and down.
 zellen() { for r in 0 1 2 3 4 5; do for c in 0 1 2 3 4 5 6; do echo "$c $r"; done; done; }
@@ -30,8 +28,7 @@ leeres_brett_abwarten
 [ "$(abweichend "$leer")" = 0 ] ||
     { echo "leeres Brett weicht vom 2x-Bild ab: $(abweichend "$leer") Pixel"; exit 1; }
 
-# Column 3, clicked in logical pixels (580, 300).
-xdotool mousemove --sync 1160 600 click 1
+xdotool mousemove --sync $(spalte 3 2) click 1
 antwort_abwarten
 [ "${jetzt:38:1}" = "X" ] || { echo "kein Stein des Spielers unten in Spalte 3"; exit 1; }
 [ "$(tr -cd '.' <<<"$jetzt" | wc -c)" -eq 40 ] && [ "$(tr -cd 'O' <<<"$jetzt")" = O ] ||

@@ -6,10 +6,9 @@
 set -euo pipefail
 
 spiel=$(realpath "$1")
-werkzeug=$(cd "$(dirname "$0")/../werkzeug" && pwd)
-source "$werkzeug/xvfb.sh"
-
-source "$werkzeug/tonserver.sh"
+source "$(dirname "$0")/../werkzeug/server.sh"
+xvfb_starten
+pulse_starten
 
 # Debian's interpreter, which has numpy.
 /usr/bin/python3 -u "$werkzeug/klang.py" "$spiel" "$(dirname "$spiel")" "$arbeit"

@@ -24,8 +24,7 @@ pruefen() (
     xvfb_groesse=$1
     local spalten=$2
     shift 2
-    source "$werkzeug/xvfb.sh"
-    source "$werkzeug/spiel.sh"
+    source "$werkzeug/spiel.sh" "$spiel"
     local name="$xvfb_groesse $*"
     fehler() {
         echo "$name: $1"

@@ -7,10 +7,8 @@
 #   bash tests/e2e/sprache.sh build/bin/steinfall
 set -euo pipefail
 
-spiel=$(realpath "$1")
 bilder=$(cd "$(dirname "$0")/../../assets" && pwd)
-source "$(dirname "$0")/../werkzeug/xvfb.sh"
-source "$(dirname "$0")/../werkzeug/spiel.sh"
+source "$(dirname "$0")/../werkzeug/spiel.sh" "$1"
 
 hilfe() { # <erwarteter Anfang> <Umgebung und Argumente ...>
     local erwartet=$1
@@ -25,36 +23,32 @@ hilfe Aufruf LANG=en_US.UTF-8 "$spiel" --sprache de
 hilfe Usage LANG=de_DE.UTF-8 "$spiel" --language en
 hilfe Usage LANG=C LANGUAGE=fr "$spiel" --sprache=en
 
-# On a 1024 x 768 screen: the picture buttons and the status line, as
-# width x height + left + top.
-knoepfe=(neues_spiel:110x27+213+240 anleitung:110x27+213+276 copyright:110x27+213+312
-    beenden:89x27+736+592)
-status=441x17+360+576
+knoepfe=(neues_spiel:$(ort knopf_neu) anleitung:$(ort knopf_anleitung) copyright:$(ort knopf_info)
+    beenden:$(ort knopf_beenden))
 
-# Starts the game in the given environment, waits until every picture
-# button on the screen is the committed picture with the given ending, and
-# keeps the status line as status<endung>.png.
+# Whether every picture button on the screen is the committed picture with
+# the given ending; the screenshot stays in $arbeit/bild.png.
+knoepfe_wie() { # <endung>
+    local knopf name ort
+    import -window root "$arbeit/bild.png"
+    for knopf in "${knoepfe[@]}"; do
+        name=${knopf%%:*} ort=${knopf#*:}
+        convert "$arbeit/bild.png" -crop "$ort" +repage "$arbeit/knopf.png"
+        [ "$(compare -metric AE "$arbeit/knopf.png" "$bilder/knopf_$name$1.png" null: 2>&1)" = 0 ] ||
+            { abweichend=$name; return 1; }
+    done
+}
+# Starts the game in the given environment, waits until its picture buttons
+# are those of the given ending, and keeps the status line as
+# status<endung>.png.
 lesen() { # <endung> <Umgebung ...>
-    local endung=$1 knopf name ort versuch gleich
+    local endung=$1
     shift
     spiel_starten -u LANGUAGE -u LC_ALL -u LC_MESSAGES "$@"
-    for ((versuch = 0; versuch < 100; versuch++)); do
-        import -window root "$arbeit/bild.png"
-        gleich=1
-        for knopf in "${knoepfe[@]}"; do
-            name=${knopf%%:*} ort=${knopf#*:}
-            convert "$arbeit/bild.png" -crop "$ort" +repage "$arbeit/knopf.png"
-            [ "$(compare -metric AE "$arbeit/knopf.png" "$bilder/knopf_$name$endung.png" null: 2>&1)" = 0 ] ||
-                { gleich=0; break; }
-        done
-        [ "$gleich" = 1 ] && break
-        sleep 0.1
-    done
-    [ "$gleich" = 1 ] || { echo "Knopf $name nicht knopf_$name$endung.png ($*)"; exit 1; }
-    convert "$arbeit/bild.png" -crop "$status" +repage "$arbeit/status$endung.png"
-    kill "$spiel_pid"
-    wait "$spiel_pid" 2>/dev/null || true
-    spiel_pid=""
+    warten_bis 10 knoepfe_wie "$endung" ||
+        { echo "Knopf $abweichend nicht knopf_$abweichend$endung.png ($*)"; exit 1; }
+    convert "$arbeit/bild.png" -crop "$(ort status)" +repage "$arbeit/status$endung.png"
+    beenden "$spiel_pid"
 }
 
 lesen _en LANG=en_US.UTF-8

@@ -86,6 +86,16 @@ TEST(Fall, NurDurchDieLoecherSichtbarUndOhneSpuren) {
         erwartet.SteinSetzen(p, spieler);
     }
     EXPECT_EQ(folge.back(), erwartet.Bild());
+
+    // The bottom row lies no whole number of steps down: the last frame
+    // still sits exactly in its cell.
+    Brettbild boden = NeuesBrettbild(Testbilder());
+    Fall fall(boden);
+    fall.FallStarten(39, 2);
+    for (int runde = 0; fall.Faellt() && runde < 100; ++runde) {
+        fall.timFall_Timer();
+    }
+    EXPECT_EQ(boden.Bild().pixel(Ecke(39) + QPoint(20, 2)), Gelb);
 }
 
 // Each pixel as a faktor x faktor block.

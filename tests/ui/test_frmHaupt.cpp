@@ -61,8 +61,10 @@ TEST(frmHaupt, TastenErreichenDasFensterVorDenControls) {
     EXPECT_TRUE(f.Klaenge().TonAn);
     QTest::keyClick(fenster, 'A');
     EXPECT_FALSE(f.Spielablauf().AnimationAn());
+    QTest::keyClick(fenster, 'a');
+    EXPECT_TRUE(f.Spielablauf().AnimationAn());
     QTest::keyClick(fenster, 'x');
-    EXPECT_FALSE(f.Spielablauf().AnimationAn());
+    EXPECT_TRUE(f.Spielablauf().AnimationAn());
     EXPECT_TRUE(f.Klaenge().TonAn);
 
     // ... and still go on to the focused control.

@@ -28,7 +28,7 @@ int Spielersteine(Testfenster& f, int spalte) {
 // four ends it early.
 class Nachspieler : public Computerspieler {
 public:
-    Zahl16 SpalteWaehlen(const Spielstand& stand, const std::function<void()>&) override {
+    Spaltencode SpalteWaehlen(const Spielstand& stand, const std::function<void()>&) override {
         int spalte = 0;
         for (int zelle = 0; zelle < AnzahlFelder; ++zelle) {
             if (stand.Brett[zelle] == SteinSpieler && vorher_.Brett[zelle] != SteinSpieler) {
@@ -39,7 +39,7 @@ public:
             spalte = (spalte + 1) % AnzahlSpalten;
         }
         vorher_ = stand;
-        return static_cast<Zahl16>(SpaltencodeBasis + spalte);
+        return SpaltencodeVon(spalte + 1);
     }
 
 private:

@@ -6,56 +6,39 @@ screenshot: no stray colour, no floating stone, the computer never behind and
 at most one ahead. A crash, a hang (no answer for 5 s) or growing memory fail.
     affe.py SPIEL ASSETS EREIGNISSE SAAT SEKUNDEN   (0 seconds: no time limit)"""
 
+import functools
 import os
 import random
-import struct
 import subprocess
 import sys
 import time
 
+import schirm
+from schirm import Haengt as Fehler, bild
+
 FRIST = 5  # seconds without an answer that count as a hang
-LOECHER = [(400 + 60 * (i % 7), 267 + 55 * (i // 7)) for i in range(42)]  # 1024 x 768 screen
-STATUS = [(x, y) for x in range(362, 800, 3) for y in range(578, 592, 2)]
-KNOEPFE = {"neu": (213, 240), "anleitung": (213, 276), "info": (213, 312), "ende": (736, 592)}
-OPTIONEN = [(250, 400), (250, 424), (250, 488), (250, 512), (250, 536)]
-FENSTER = "^(Sieg|Niederlage|Unentschieden|Aufwachen !|Frage:|-=Beenden=-|Anleitung|Copyright)$"
+LOECHER = [schirm.loch(i % 7, i // 7) for i in range(42)]
+_, _, SX, SY = schirm.ort("status")
+STATUS = [(x, y) for x in range(SX + 2, SX + 440, 3) for y in range(SY + 2, SY + 16, 2)]
+KNOEPFE = {name: schirm.ort(f"knopf_{name}")[2:]
+           for name in ("neu", "anleitung", "info", "beenden")}
+OPTIONEN = [schirm.ort(f"opt_{name}")
+            for name in ("spieler", "computer", "anfaenger", "experte", "profi")]
+FENSTER = schirm.titel(schirm.MELDUNGEN, schirm.FRAGEN, schirm.NEBENFENSTER)
 TASTEN = ["s", "S", "a", "A", "Return", "Escape", "space"]
-
-
-class Fehler(Exception):
-    pass
-
-
-def aufruf(*befehl, eingabe=None):
-    try:
-        return subprocess.run(befehl, capture_output=True, timeout=FRIST, input=eingabe,
-                              check=False).stdout
-    except subprocess.TimeoutExpired:
-        raise Fehler(f"hängt: {' '.join(befehl)} ohne Antwort nach {FRIST} s") from None
-
-
-def xdo(*args):
-    return aufruf("xdotool", *map(str, args)).decode(errors="replace")
-
-
-def bild():
-    """The screen as a function (x, y) -> (r, g, b), read from an X window dump."""
-    d = aufruf("xwd", "-root", "-silent")
-    kopf = struct.unpack(">25I", d[:100])
-    start, zeile = kopf[0] + kopf[19] * 12, kopf[12]
-    return lambda x, y: tuple(d[start + y * zeile + 4 * x + 2 - k] for k in range(3))
+xdo = functools.partial(schirm.xdo, frist=FRIST)
 
 
 class Affe:
     def __init__(self, spiel, assets, saat):
         self.zufall = random.Random(saat)
         # A stone picture's centre colour tells the stone.
-        self.steine = {tuple(aufruf("convert", f"{assets}/stein_{name}.png", "-crop", "1x1+20+20",
-                                    "-depth", "8", "rgb:-")): zeichen
+        self.steine = {tuple(schirm.aufruf("convert", f"{assets}/stein_{name}.png", "-crop",
+                                           "1x1+20+20", "-depth", "8", "rgb:-")): zeichen
                        for name, zeichen in [("spieler", "X"), ("computer", "O"), ("hervor", "H")]}
         self.log = open(os.environ.get("AFFE_LOG", "/dev/null"), "w")
         self.spiel = subprocess.Popen([spiel], stdout=self.log, stderr=self.log)
-        self.fenster = xdo("search", "--sync", "--onlyvisible", "--name", "^Steinfall$").split()[0]
+        self.fenster = schirm.fenster("^Steinfall$", FRIST)[0]
         self.leer = self.idle = None
         self.speicher = []
         self.nr = 0
@@ -149,11 +132,13 @@ class Affe:
         z, art = self.zufall, self.zufall.random()
         punkt = (0, 0)
         if art < 0.35:  # the board, any button, sometimes twice in a hurry
-            punkt = (z.randint(360, 800), z.randint(232, 577))
+            b, h, x, y = schirm.ort("brett")
+            punkt = (z.randint(x, x + b), z.randint(y, y + h + 1))
             xdo("mousemove", *punkt, "click", "--repeat", z.choice([1, 1, 2, 3]), "--delay",
                 z.randint(0, 150), z.choice([1, 1, 3]))
         elif art < 0.45:  # anywhere on the screen
-            punkt = (z.randint(0, 1023), z.randint(0, 767))
+            b, h, _, _ = schirm.ort("schirm")
+            punkt = (z.randint(0, b - 1), z.randint(0, h - 1))
             xdo("mousemove", *punkt, "click", 1)
         elif art < 0.60:  # press, move, release on a picture button
             x, y = KNOEPFE[z.choice(list(KNOEPFE))]
@@ -170,7 +155,7 @@ class Affe:
                 self.antworten(fid, name)
         # A release on the exit button: its question is answered "Nein" at once.
         x, y = punkt
-        ende = time.monotonic() + (1 if 736 <= x <= 825 and 592 <= y <= 619 else 0)
+        ende = time.monotonic() + (1 if schirm.in_region("knopf_beenden", x, y) else 0)
         while time.monotonic() < ende:
             if beenden := [f for f in self.fenster_offen() if f[1] == "-=Beenden=-"]:
                 self.antworten(*beenden[0])

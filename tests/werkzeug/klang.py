@@ -18,15 +18,17 @@ import wave
 
 import numpy as np
 
+import schirm
+
 RATE = 22050
 STILL = ("s", "a", "Zug ohne Ton")  # steps that must not sound at all
-BOXEN = "^(Niederlage|Sieg|Unentschieden|Aufwachen !|Frage:|-=Beenden=-)$"
-# On a 1024 x 768 screen, the game area at (192, 144).
-STATUS = ["-crop", "441x17+360+576"]
-SPALTE = lambda c: (400 + 60 * c, 300)
-KNOEPFE = {"Neues Spiel": (268, 253), "Anleitung": (268, 289), "Info": (268, 325),
-           "Beenden": (780, 605), "Computer": (240, 424), "Zurück": (512, 587),
-           "OK": (512, 501)}
+BOXEN = schirm.titel(schirm.MELDUNGEN, schirm.FRAGEN)
+STATUS = ["-crop", "%dx%d+%d+%d" % schirm.ort("status")]
+SPALTE = schirm.spalte
+KNOEPFE = {"Neues Spiel": schirm.mitte("knopf_neu"), "Anleitung": schirm.mitte("knopf_anleitung"),
+           "Info": schirm.mitte("knopf_info"), "Beenden": schirm.mitte("knopf_beenden"),
+           "Computer": schirm.ort("opt_computer"), "Zurück": schirm.ort("anleitung_zurueck"),
+           "OK": schirm.ort("info_ok")}
 
 
 def lesen(pfad):
@@ -54,21 +56,17 @@ def finden(aufnahme, vorlagen, schwelle=0.8):
     return sorted((p, name) for _, p, name, _ in genommen)
 
 
-def ausgabe(befehl):
+def xdotool(*argumente):
     # A window gone between search and use can leave xdotool waiting for
     # good: such a call counts as answered with nothing.
     try:
-        return subprocess.run(befehl, capture_output=True, timeout=10).stdout
-    except subprocess.TimeoutExpired:
-        return b""
-
-
-def xdotool(*argumente):
-    return ausgabe(["xdotool", *argumente]).decode().split()
+        return schirm.xdo(*argumente).split()
+    except schirm.Haengt:
+        return []
 
 
 def status():
-    return ausgabe(["import", "-window", "root", *STATUS, "rgb:-"])
+    return schirm.aufruf("import", "-window", "root", *STATUS, "rgb:-")
 
 
 class Sitzung:
@@ -87,11 +85,14 @@ class Sitzung:
         umgebung = dict(os.environ, **({"STEINFALL_ZUFALL": str(saat)} if saat else {}))
         self.spiel = subprocess.Popen([spiel], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                       env=umgebung)
-        xdotool("search", "--sync", "--onlyvisible", "--name", "^Steinfall$")
+        schirm.fenster("^Steinfall$")
         self.bereit = None
-        while self.bereit != status():  # painted and standing still
-            self.bereit = status()
-            time.sleep(0.2)
+
+        def ruhig():  # painted and standing still
+            vorher, self.bereit = self.bereit, status()
+            return vorher == self.bereit
+        if not schirm.warten_bis(ruhig, 30, takt=0.2):
+            sys.exit("die Statuszeile kommt nicht zur Ruhe")
         self.schritte = []  # (name, start sample, expected sounds)
         self.gehoert = set()
 

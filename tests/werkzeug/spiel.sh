@@ -1,32 +1,60 @@
-# Sourced after xvfb.sh by the scripts that play in the real window: start
-# the game and read its board off the screen.
+# Sourced with the game's path by the scripts that play in the real window:
+# the helper servers (server.sh) and an X screen ($xvfb_groesse, if set
+# before), then starting the game and reading its board off the screen.
+# (After xvfb.sh, without the path: $spiel set before.)
+[ $# -eq 0 ] || spiel=$(realpath "$1")
+if [ -z "${xvfb_laeuft:-}" ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/server.sh"
+    xvfb_starten ${xvfb_groesse:-}
+fi
 
 # Starts the game ($spiel; VAR=value words go to its environment, words after
-# "--" are its arguments)
-# and waits for its main window.
-spiel_starten() {
-    # VAR=value words, then after "--" the game's own arguments.
+# "--" are its arguments) in the background, $spiel_pid; the clean-up ends it.
+spiel_pid=""
+spiel_im_hintergrund() {
     local umgebung=()
     while (($#)) && [ "$1" != -- ]; do umgebung+=("$1"); shift; done
     (($#)) && shift
     env "${umgebung[@]}" "$spiel" "$@" >"$arbeit/spiel.log" 2>&1 &
     spiel_pid=$!
-    timeout 30 xdotool search --sync --onlyvisible --name '^Steinfall$' >/dev/null
+}
+
+# ... and waits for its main window on the X screen.
+spiel_starten() {
+    spiel_im_hintergrund "$@"
+    [ -n "$(fenster_abwarten '^Steinfall$')" ] ||
+        { echo "kein Hauptfenster"; cat "$arbeit/spiel.log"; exit 1; }
+}
+
+spiel_lebt() {
+    kill -0 "$spiel_pid" 2>/dev/null ||
+        { echo "das Spiel ist abgestürzt"; cat "$arbeit/spiel.log"; exit 1; }
 }
 
 # The board's holes, row by row from the top: . empty, X human, O computer,
-# ? anything else. Set before: brett, the board's region on the screen
-# (WxH+X+Y); leer, a picture of the empty board of that size; loch, the
-# middle of the top-left hole and the steps to the next column and row
-# ("X Y DX DY"); mensch and computer, the colours of the stones' middles.
-# The screenshot stays in $arbeit/bild.png.
-brett_lesen() {
-    import -window root -crop "$brett" +repage "$arbeit/bild.png"
-    local x y dx dy r c i format="" zeile=""
-    read -r x y dx dy <<<"$loch"
+# ? anything else. Set before: faktor, the device pixel ratio (1 unless
+# set); leer, a picture of the empty board region at that ratio; mensch and
+# computer, the colours of the stones' middles. The screenshot stays in
+# $arbeit/bild.png.
+brett_region="" loecher_format=""
+# The board's region and its holes' middles in it, looked up once.
+brett_vorbereiten() {
+    [ -z "$brett_region" ] || return 0
+    local f=${faktor:-1} b h bx by x y dx dy r c
+    brett_region=$(ort brett "$f")
+    IFS='x+' read -r b h bx by <<<"$brett_region"
+    read -r x y <<<"$(ort loch "$f")"
+    read -r dx dy <<<"$(ort lochabstand "$f")"
     for r in 0 1 2 3 4 5; do
-        for c in 0 1 2 3 4 5 6; do format+="%[hex:p{$((x + dx * c)),$((y + dy * r))}] "; done
+        for c in 0 1 2 3 4 5 6; do
+            loecher_format+="%[hex:p{$((x - bx + dx * c)),$((y - by + dy * r))}] "
+        done
     done
+}
+brett_lesen() {
+    brett_vorbereiten
+    local format=$loecher_format zeile="" i
+    import -window root -crop "$brett_region" +repage "$arbeit/bild.png"
     local jetzt=($(convert "$arbeit/bild.png" -format "$format" info:))
     local frei=($(convert "$leer" -format "$format" info:))
     for i in "${!jetzt[@]}"; do
@@ -38,36 +66,28 @@ brett_lesen() {
     echo "$zeile"
 }
 
+brett_leer() { [ "$(brett_lesen)" = "$(printf '.%.0s' {1..42})" ]; }
+
 # Waits until the window shows the empty board.
 leeres_brett_abwarten() {
-    for ((versuch = 0; versuch < 100; versuch++)); do
-        [ "$(brett_lesen)" = "$(printf '.%.0s' {1..42})" ] && return
-        sleep 0.1
-    done
+    brett_vorbereiten
+    warten_bis 20 brett_leer || { echo "das Brett wird nicht leer: $(brett_lesen)"; exit 1; }
 }
 
-# After the first click: waits until two stones are in and the board stands
-# still (a falling stone changes it every 40 ms), shows it and leaves it in
-# $jetzt.
+# After the first click: two stones are in and the board stands still (a
+# falling stone changes it every 40 ms); the board in $jetzt.
+zwei_steine_ruhig() {
+    local vorher=$jetzt
+    sleep 0.2
+    jetzt=$(brett_lesen)
+    [ "$(tr -cd 'XO?' <<<"$jetzt" | wc -c)" -eq 2 ] && [ "$jetzt" = "$vorher" ]
+}
+
+# Waits for the computer's answer to the first click and shows the board.
 antwort_abwarten() {
-    local vorher=""
-    for ((versuch = 0; versuch < 150; versuch++)); do
-        sleep 0.2
-        jetzt=$(brett_lesen)
-        [ "$(tr -cd 'XO?' <<<"$jetzt" | wc -c)" -eq 2 ] && [ "$jetzt" = "$vorher" ] && break
-        vorher=$jetzt
-    done
-    kill -0 "$spiel_pid" || { echo "das Spiel ist abgestürzt"; cat "$arbeit/spiel.log"; exit 1; }
+    brett_vorbereiten
+    jetzt=""
+    warten_bis 30 zwei_steine_ruhig || { spiel_lebt; echo "keine Antwort: $jetzt"; exit 1; }
+    spiel_lebt
     fold -w 7 <<<"$jetzt"
-}
-
-# warten_bis SEKUNDEN BEFEHL...: runs BEFEHL until it succeeds; fails once
-# SEKUNDEN have passed without.
-warten_bis() {
-    local ende=$(($(date +%s%N) + $1 * 1000000000))
-    shift
-    until "$@"; do
-        (($(date +%s%N) < ende)) || return 1
-        sleep 0.1
-    done
 }

@@ -239,10 +239,11 @@ Anfrage AnfrageLesen(std::string_view zeile) {
     stand.Zugzaehler = GanzeZahl(
         anfrage, "Zugzaehler", [](std::int64_t z) { return z >= 2 && z <= 42 && z % 2 == 0; },
         "erlaubt sind die geraden Zahlen von 2 bis 42");
-    stand.Spielstaerke = GanzeZahl(
+    // The strength travels as its number.
+    stand.Spielstaerke = static_cast<Staerke>(GanzeZahl(
         anfrage, "Spielstaerke",
         [](std::int64_t s) { return s == Anfaenger || s == Experte || s == Profi; },
-        "erlaubt sind 1, 3 und 4");
+        "erlaubt sind 1, 3 und 4"));
 
     stand.AmZug = SteinComputer;
     a.Zufall = ZufallLesen(anfrage);

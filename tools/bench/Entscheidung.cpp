@@ -29,7 +29,7 @@ const char* const Stellungen[] = {
 Spielstand StandAus(const std::string& brett, int staerke) {
     Spielstand stand;
     stand.AmZug = SteinComputer;
-    stand.Spielstaerke = staerke;
+    stand.Spielstaerke = static_cast<Staerke>(staerke);
     int steine = 0;
     for (int i = 0; i < AnzahlFelder; ++i) {
         stand.Brett[i] = brett[i] - '0';

@@ -18,44 +18,28 @@ and the medians over all runs.
 import argparse
 import os
 import statistics
-import struct
 import subprocess
 import sys
 import threading
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tests", "werkzeug"))
+import schirm  # noqa: E402
+
 KLICKS = 21
-# On a 1024 x 768 screen: the centre of the hole in column c, row r, and the
-# "Profi" option button.
-def LOCH(c, r):
-    return 400 + 60 * c, 267 + 55 * r
-PROFI = (240, 536)
-ENDBOXEN = "^(Sieg|Niederlage|Unentschieden|Aufwachen !)$"
+ENDBOXEN = schirm.titel(schirm.MELDUNGEN)
 TAKT = 0.05             # seconds between two looks at the screen
 RUHIG = 0.4             # the screen must stand still this long
 FRIST = 60.0            # longest wait for one move
 
 
-def xdotool(*argumente, pruefen=False):
-    return subprocess.run(["xdotool", *argumente], capture_output=True, text=True,
-                          check=pruefen).stdout.split()
+def xdotool(*argumente):
+    return schirm.xdo(*argumente).split()
 
 
-class Bildschirm:
-    """The root window's pixels, read through xwd."""
-
-    def __init__(self):
-        roh = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
-        kopf = struct.unpack(">25I", roh[:100])
-        kopfgroesse, self.zeilenlaenge, farben = kopf[0], kopf[12], kopf[19]
-        self.daten = roh[kopfgroesse + 12 * farben:]
-
-    def pixel(self, x, y):
-        anfang = y * self.zeilenlaenge + 4 * x
-        return self.daten[anfang:anfang + 4]
-
-    def loecher(self):
-        return [self.pixel(*LOCH(c, r)) for r in range(6) for c in range(7)]
+def loecher():
+    pixel = schirm.bild()
+    return [pixel(*schirm.loch(c, r)) for r in range(6) for c in range(7)]
 
 
 class Lauf:
@@ -113,7 +97,7 @@ class Lauf:
                 ende_gesehen = True
                 letzte = None
                 continue
-            jetzt = Bildschirm().loecher()
+            jetzt = loecher()
             if jetzt != letzte:
                 letzte, seit = jetzt, time.time()
                 continue
@@ -124,19 +108,18 @@ class Lauf:
         raise RuntimeError("the computer did not answer in time")
 
     def spielen(self):
-        xdotool("search", "--sync", "--onlyvisible", "--name", "^Steinfall$", pruefen=True)
+        schirm.fenster("^Steinfall$")
         if not self.gemalt.wait(30):
             raise RuntimeError("no first paint reported")
-        leer = Bildschirm().loecher()
-        xdotool("mousemove", "--sync", *map(str, PROFI), "click", "1")
+        leer = loecher()
+        xdotool("mousemove", "--sync", *schirm.ort("opt_profi"), "click", "1")
 
         brett, spalte = leer, 0
         for _ in range(KLICKS):
             steine = sum(a != b for a, b in zip(brett, leer))
             while brett[spalte] != leer[spalte]:  # top hole taken: column full
                 spalte = (spalte + 1) % 7
-            x, _y = LOCH(spalte, 0)
-            xdotool("mousemove", "--sync", str(x), "300", "click", "1")
+            xdotool("mousemove", "--sync", *schirm.spalte(spalte), "click", "1")
             brett = self.warten_bis_ruhig(leer, steine)
             spalte = (spalte + 1) % 7
 
