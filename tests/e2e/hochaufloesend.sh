@@ -12,8 +12,9 @@ source "$(dirname "$0")/../werkzeug/spiel.sh" "$1"
 
 # The layout stays the 1024 x 768 one in logical pixels, each twice on the
 # screen. The board's last row lies under the status line.
-faktor=2 leer="$arbeit/leer.png"
-region=$(ort brett 2)
+leer="$arbeit/leer.png"
+geometrie_lesen QT_SCALE_FACTOR=2
+region=$(ort brett)
 convert "$bilder/brett@2x.png" -crop "${region%%+*}+0+0" +repage "$leer"
 # Cell c, r: its stone's corner (40 + 120 c, 30 + 110 r) on the 2x board, the
 # middle of its hole 40 pixels further right and down.
@@ -28,7 +29,7 @@ leeres_brett_abwarten
 [ "$(abweichend "$leer")" = 0 ] ||
     { echo "leeres Brett weicht vom 2x-Bild ab: $(abweichend "$leer") Pixel"; exit 1; }
 
-xdotool mousemove --sync $(spalte 3 2) click 1
+xdotool mousemove --sync $(spalte 3) click 1
 antwort_abwarten
 [ "${jetzt:38:1}" = "X" ] || { echo "kein Stein des Spielers unten in Spalte 3"; exit 1; }
 [ "$(tr -cd '.' <<<"$jetzt" | wc -c)" -eq 40 ] && [ "$(tr -cd 'O' <<<"$jetzt")" = O ] ||

@@ -3,44 +3,103 @@
 measuring tools: where things are, xdotool and other screen commands with a
 deadline, the screen's pixels, the titles of the game's boxes.
 
-    schirm.py ort NAME [FAKTOR]    a point "X Y" or a region "WxH+X+Y"
-    schirm.py mitte NAME [FAKTOR]  the middle of a region, "X Y"
-    schirm.py spalte C [FAKTOR]    where a click drops into column C (0..6)"""
+Where things are comes from the game itself: `steinfall --geometrie`, run on
+the same screen with the same environment as the game, names every control's
+place and each hole's middle in screen pixels. spiel.sh writes it to the file
+named by STEINFALL_GEOMETRIE; a Python driver can call geometrie_lesen().
 
+    schirm.py ort NAME      a point "X Y" or a region "WxH+X+Y"
+    schirm.py mitte NAME    the middle of a region, "X Y"
+    schirm.py spalte C      where a click drops into column C (0..6)
+    schirm.py loch C R      the middle of the hole in column C, row R"""
+
+import os
 import struct
 import subprocess
 import sys
 import time
 
-# Every place on the 1024 x 768 test screen, in logical pixels: a point
-# (x, y) or a region (width, height, left, top). The game area lies in the
-# middle of the screen.
+_geometrie = {}
+
+
+def geometrie_setzen(text):
+    _geometrie.clear()
+    for zeile in text.splitlines():
+        name, *werte = zeile.split()
+        if name == "loch":
+            c, r, x, y = map(int, werte)
+            _geometrie[("loch", c, r)] = (x, y)
+        elif name != "faktor":
+            _geometrie[name] = tuple(map(int, werte))
+
+
+def geometrie_lesen(spiel, umgebung=None):
+    """Asks the game where it lays things out on this screen."""
+    geometrie_setzen(subprocess.run([spiel, "--geometrie"], env=umgebung, capture_output=True,
+                                    text=True, timeout=30, check=True).stdout)
+
+
+def _g(name):
+    if not _geometrie:
+        with open(os.environ["STEINFALL_GEOMETRIE"]) as datei:
+            geometrie_setzen(datei.read())
+    return _geometrie[name]
+
+
+def _region(name):
+    x, y, b, h = _g(name)
+    return b, h, x, y
+
+
+def _mitte(name):
+    x, y, b, h = _g(name)
+    return x + b // 2, y + h // 2
+
+
+def loch(c, r):
+    return _g(("loch", c, r))
+
+
+def _schirm():
+    b, h = map(int, subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
+                                   text=True, timeout=10, check=True).stdout.split())
+    return b, h, 0, 0
+
+
+def _brett():
+    # The board picture down to the status line, which covers its last rows.
+    b, h, x, y = _region("picSpielfeld")
+    return b, min(h, _g("lblStatus")[1] - y), x, y
+
+
+def _abseits():
+    # Off the board and the buttons: the game area's top right corner.
+    x, y, b, _ = _g("picContainer")
+    return x + b - 4, y + 4
+
+
 ORTE = {
-    "schirm": (1024, 768, 0, 0),
-    "mitte": (512, 384),
-    "spielbereich": (640, 480, 192, 144),
-    # The board picture down to the status line, which covers its last row.
-    "brett": (440, 344, 360, 232),
-    # The middle of the top-left hole and the steps to the next column, row.
-    "loch": (400, 267),
-    "lochabstand": (60, 55),
-    # Where a click drops into the first column.
-    "spalte": (400, 300),
-    "knopf_neu": (110, 27, 213, 240),
-    "knopf_anleitung": (110, 27, 213, 276),
-    "knopf_info": (110, 27, 213, 312),
-    "knopf_beenden": (89, 27, 736, 592),
-    "status": (441, 17, 360, 576),
-    "opt_spieler": (240, 400),
-    "opt_computer": (240, 424),
-    "opt_anfaenger": (240, 488),
-    "opt_experte": (240, 512),
-    "opt_profi": (240, 536),
+    "schirm": _schirm,
+    "mitte": lambda: tuple(v // 2 for v in _schirm()[:2]),
+    "spielbereich": lambda: _region("picContainer"),
+    "brett": _brett,
+    "loch": lambda: loch(0, 0),
+    # Where a click drops into the first column: its top hole.
+    "spalte": lambda: loch(0, 0),
+    "knopf_neu": lambda: _region("picButtonNeuesSpiel"),
+    "knopf_anleitung": lambda: _region("picButtonAnleitung"),
+    "knopf_info": lambda: _region("picButtonCopyright"),
+    "knopf_beenden": lambda: _region("picButtonExit"),
+    "status": lambda: _region("lblStatus"),
+    "opt_spieler": lambda: _mitte("optAnfangSp1"),
+    "opt_computer": lambda: _mitte("optAnfangSp2"),
+    "opt_anfaenger": lambda: _mitte("optStaerke1"),
+    "opt_experte": lambda: _mitte("optStaerke3"),
+    "opt_profi": lambda: _mitte("optStaerke4"),
     # The side windows' buttons where the windows open without a window manager.
-    "anleitung_zurueck": (512, 587),
-    "info_ok": (512, 501),
-    # Off the board and the buttons, for a pointer that must not be seen.
-    "abseits": (1000, 740),
+    "anleitung_zurueck": lambda: _mitte("picButtonZurueck"),
+    "info_ok": lambda: _mitte("cmdOK"),
+    "abseits": _abseits,
 }
 
 ENDE = ("Sieg", "Niederlage", "Unentschieden")
@@ -49,27 +108,21 @@ FRAGEN = ("Frage:", "-=Beenden=-")
 NEBENFENSTER = ("Anleitung", "Copyright")
 
 
-def ort(name, faktor=1):
-    return tuple(faktor * v for v in ORTE[name])
+def ort(name):
+    return ORTE[name]()
 
 
-def mitte(name, faktor=1):
-    b, h, x, y = ort(name, faktor)
+def mitte(name):
+    b, h, x, y = ort(name)
     return x + b // 2, y + h // 2
 
 
-def spalte(c, faktor=1):
-    x, y = ORTE["spalte"]
-    return faktor * (x + ORTE["lochabstand"][0] * c), faktor * y
-
-
-def loch(c, r):
-    (x, y), (dx, dy) = ORTE["loch"], ORTE["lochabstand"]
-    return x + dx * c, y + dy * r
+def spalte(c):
+    return loch(c, 0)
 
 
 def in_region(name, x, y):
-    b, h, links, oben = ORTE[name]
+    b, h, links, oben = ort(name)
     return links <= x <= links + b and oben <= y <= oben + h
 
 
@@ -118,14 +171,15 @@ def warten_bis(bedingung, frist, takt=0.1):
     return True
 
 
-def main(befehl, name, faktor="1"):
-    faktor = int(faktor)
+def main(befehl, *namen):
     if befehl == "spalte":
-        werte = spalte(int(name), faktor)
+        werte = spalte(int(namen[0]))
+    elif befehl == "loch":
+        werte = loch(int(namen[0]), int(namen[1]))
     elif befehl == "mitte":
-        werte = mitte(name, faktor)
+        werte = mitte(namen[0])
     else:
-        werte = ort(name, faktor)
+        werte = ort(namen[0])
     print("%dx%d+%d+%d" % werte if len(werte) == 4 else "%d %d" % werte)
 
 

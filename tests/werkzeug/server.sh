@@ -15,14 +15,16 @@ arbeit=$(mktemp -d)
 chmod 700 "$arbeit"
 # Gone, or a zombie waiting for its parent.
 vorbei() { [ ! -e "/proc/$1" ] || grep -q '^[0-9]* (.*) Z' "/proc/$1/stat" 2>/dev/null; }
+# Under `set -e` a failing kill (a process already gone) would end the
+# clean-up halfway and leave the X server holding the test's output open.
 aufraeumen() {
     local laufend=($(jobs -p)) i pid
-    for ((i = ${#laufend[@]} - 1; i >= 0; i--)); do kill "${laufend[$i]}" 2>/dev/null; done
+    for ((i = ${#laufend[@]} - 1; i >= 0; i--)); do kill "${laufend[$i]}" 2>/dev/null || true; done
     # A server stuck in its shutdown does not hold the test.
     for pid in "${laufend[@]}"; do
-        warten_bis 5 vorbei "$pid" || kill -KILL "$pid" 2>/dev/null
+        warten_bis 5 vorbei "$pid" || kill -KILL "$pid" 2>/dev/null || true
     done
-    wait 2>/dev/null
+    wait 2>/dev/null || true
     rm -rf "$arbeit"
 }
 trap aufraeumen EXIT

@@ -8,10 +8,23 @@ if [ -z "${xvfb_laeuft:-}" ]; then
     xvfb_starten ${xvfb_groesse:-}
 fi
 
+# Where the game lays things out on this screen, asked of the game itself
+# with the same environment and arguments (schirm.py reads it).
+export STEINFALL_GEOMETRIE=$arbeit/geometrie
+geometrie_lesen() {
+    local umgebung=()
+    while (($#)) && [ "$1" != -- ]; do umgebung+=("$1"); shift; done
+    (($#)) && shift
+    env "${umgebung[@]}" "$spiel" "$@" --geometrie >"$STEINFALL_GEOMETRIE" 2>/dev/null ||
+        { echo "das Spiel nennt seine Geometrie nicht"; exit 1; }
+    brett_region="" loecher_format=""
+}
+
 # Starts the game ($spiel; VAR=value words go to its environment, words after
 # "--" are its arguments) in the background, $spiel_pid; the clean-up ends it.
 spiel_pid=""
 spiel_im_hintergrund() {
+    geometrie_lesen "$@"
     local umgebung=()
     while (($#)) && [ "$1" != -- ]; do umgebung+=("$1"); shift; done
     (($#)) && shift
@@ -32,24 +45,19 @@ spiel_lebt() {
 }
 
 # The board's holes, row by row from the top: . empty, X human, O computer,
-# ? anything else. Set before: faktor, the device pixel ratio (1 unless
-# set); leer, a picture of the empty board region at that ratio; mensch and
-# computer, the colours of the stones' middles. The screenshot stays in
-# $arbeit/bild.png.
+# ? anything else. Set before: leer, a picture of the empty board region;
+# mensch and computer, the colours of the stones' middles. The screenshot
+# stays in $arbeit/bild.png.
 brett_region="" loecher_format=""
-# The board's region and its holes' middles in it, looked up once.
+# The board's region and its holes' middles in it, looked up once a game.
 brett_vorbereiten() {
     [ -z "$brett_region" ] || return 0
-    local f=${faktor:-1} b h bx by x y dx dy r c
-    brett_region=$(ort brett "$f")
+    local b h bx by c r x y
+    brett_region=$(ort brett)
     IFS='x+' read -r b h bx by <<<"$brett_region"
-    read -r x y <<<"$(ort loch "$f")"
-    read -r dx dy <<<"$(ort lochabstand "$f")"
-    for r in 0 1 2 3 4 5; do
-        for c in 0 1 2 3 4 5 6; do
-            loecher_format+="%[hex:p{$((x - bx + dx * c)),$((y - by + dy * r))}] "
-        done
-    done
+    while read -r _ c r x y; do
+        loecher_format+="%[hex:p{$((x - bx)),$((y - by))}] "
+    done < <(grep '^loch ' "$STEINFALL_GEOMETRIE")
 }
 brett_lesen() {
     brett_vorbereiten
@@ -91,3 +99,7 @@ antwort_abwarten() {
     spiel_lebt
     fold -w 7 <<<"$jetzt"
 }
+
+# The places with the game's own environment, for drivers that start it
+# themselves; spiel_starten asks again with its own.
+geometrie_lesen
