@@ -24,6 +24,8 @@ a = np.fromfile(sys.argv[1], "<i2")[int(sys.argv[2]) // 2:]
 print(int(np.abs(a.astype(int)).max(initial=0)))' "$roh" "$1"
 }
 bytes() { stat -c %s "$roh"; }
+# Up to 10 s until the condition $1 holds.
+bis() { for ((i = 0; i < 100; i++)); do eval "$1" && return; sleep 0.1; done; false; }
 
 spiel_starten
 # Column 4, and "Beenden" while its stone still falls.
@@ -31,23 +33,11 @@ xdotool mousemove --sync 580 300 click 1 mousemove --sync 780 605 click 1
 frage=$(timeout 30 xdotool search --sync --onlyvisible --name '^-=Beenden=-$' | head -1)
 # The button's click is the first sound; once it has been heard and faded
 # (0.2 s of silence), the answer.
-for ((versuch = 0; versuch < 100; versuch++)); do
-    (($(lautstaerke 0) > 0)) && break
-    sleep 0.1
-done
-(($(lautstaerke 0) > 0)) || { echo "kein Klick gehört: die Aufnahme bleibt still"; exit 1; }
-for ((versuch = 0; versuch < 100; versuch++)); do
-    groesse=$(bytes)
-    (($(lautstaerke $((groesse - 8820))) == 0)) && break
-    sleep 0.1
-done
+bis '(($(lautstaerke 0) > 0))' || { echo "kein Klick gehört: die Aufnahme bleibt still"; exit 1; }
+bis '(($(lautstaerke $(($(bytes) - 8820))) == 0))' || true
 ab=$(bytes)
 xdotool windowfocus --sync "$frage" key j
-for ((versuch = 0; versuch < 100; versuch++)); do
-    kill -0 "$spiel_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$spiel_pid" 2>/dev/null && { echo "das Spiel läuft nach Ja weiter"; exit 1; }
+bis '! kill -0 "$spiel_pid" 2>/dev/null' || { echo "das Spiel läuft nach Ja weiter"; exit 1; }
 code=0
 wait "$spiel_pid" || code=$?
 spiel_pid=""
@@ -55,10 +45,7 @@ spiel_pid=""
 # What a move playing on would have sounded has reached the recording once
 # another half second has.
 ende=$(($(bytes) + 22050))
-for ((versuch = 0; versuch < 100; versuch++)); do
-    (($(bytes) >= ende)) && break
-    sleep 0.1
-done
+bis '(($(bytes) >= ende))' || true
 laut=$(lautstaerke "$ab")
 ((laut == 0)) || { echo "nach Ja noch zu hören (Spitze $laut)"; exit 1; }
 echo "Ja beendet mitten im Zug, still"

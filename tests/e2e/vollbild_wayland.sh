@@ -16,14 +16,14 @@ brett=$(cd "$(dirname "$0")/../../assets" && pwd)/brett.png
 source "$(dirname "$0")/../werkzeug/spiel.sh" "$1"
 export QT_QPA_PLATFORM=wayland
 
-# A screenshot named $1 in $schirm (empty if none came).
+# A screenshot named $1 in $schirm; fails (and $schirm is empty) if none came.
 bild() {
     schirm=""
     rm -f "$arbeit"/wayland-screenshot*.png
     (cd "$arbeit" && timeout 10 weston-screenshooter >/dev/null 2>&1) || true
     local datei
     datei=$(ls "$arbeit"/wayland-screenshot*.png 2>/dev/null | head -1)
-    [ -n "$datei" ] || return 0
+    [ -n "$datei" ] || return 1
     mv "$datei" "$arbeit/$1.png"
     [ -z "${BILDER:-}" ] || cp "$arbeit/$1.png" "$BILDER/wayland-$1.png"
     schirm=$arbeit/$1.png
@@ -39,8 +39,7 @@ region=$(ort brett)
 brett_am_platz() {
     spiel_lebt
     zeiger_weg
-    bild "$1"
-    [ -n "$schirm" ] || return 1
+    bild "$1" || return 1
     abweichung=$(convert "$schirm" -crop "$region" +repage \
         \( "$brett" -crop "${region%%+*}+0+0" +repage \) -metric AE -compare \
         -format '%[distortion]' info: 2>/dev/null || true)
@@ -64,8 +63,7 @@ IFS='x+' read -r _ bereich_h _ bereich_y <<<"$(ort spielbereich)"
 schirm_b=$(ort schirm | cut -dx -f1)
 ohne_leiste() {
     zeiger_weg
-    bild desktop
-    [ -n "$schirm" ] || return 1
+    bild desktop || return 1
     oben=$(convert "$schirm" -crop "${schirm_b}x$bereich_y+0+0" -unique-colors \
         -format '%w %[hex:p{0,0}]' info:)
     unten=$(convert "$schirm" -format "%[hex:p{10,$((bereich_y + bereich_h + 10))}]" info:)
@@ -79,8 +77,7 @@ warten_bis 15 ohne_leiste ||
 # A window of at least 250 x 100 pixels over the game, as "b h l o" of the
 # box around everything that changed since $vorher.
 neues_fenster() {
-    bild "$1"
-    [ -n "$schirm" ] || return 1
+    bild "$1" || return 1
     # The black border makes -trim cut what did not change, whatever the corners did.
     rahmen=$(convert "$vorher" "$schirm" -compose difference -composite \
         -bordercolor black -border 1 -trim -format '%w %h %X %Y' info: 2>/dev/null | tr -d +)
@@ -96,7 +93,7 @@ fenster_mittig() {
     local name=$2 mx my
     read -r mx my <<<"$(ort mitte)"
     xdotool mousemove --sync $(mitte "$1")
-    bild "vor-$name"
+    bild "vor-$name" || true
     vorher=$schirm
     xdotool click 1
     b=0 h=0 l=0 o=0

@@ -40,6 +40,14 @@ TEST(Brettbild, SteinSetzenFaerbtNurDieScheibe) {
     EXPECT_EQ(brett.Bild(), leer);
 }
 
+// A yellow stone dropped into cell ziel, tick by tick until it rests.
+void Fallen(Fall& fall, int ziel) {
+    fall.FallStarten(ziel, 2);
+    for (int runde = 0; fall.Faellt() && runde < 100; ++runde) {
+        fall.timFall_Timer();
+    }
+}
+
 // The board after two stones, every frame of a stone falling past them
 // behind the front, and the highlight over it once it rests.
 std::vector<QImage> Verlauf(const Bildsatz& bilder) {
@@ -51,10 +59,7 @@ std::vector<QImage> Verlauf(const Bildsatz& bilder) {
     Fall fall(brett);
     EXPECT_EQ(fall.timFall().interval(), 40);
     QObject::connect(&fall, &Fall::Gemalt, [&] { folge.push_back(brett.Bild()); });
-    fall.FallStarten(24, 2);
-    for (int runde = 0; fall.Faellt() && runde < 100; ++runde) {
-        fall.timFall_Timer();
-    }
+    Fallen(fall, 24);
     brett.SteinSetzen(24, 3);
     folge.push_back(brett.Bild());
     return folge;
@@ -91,10 +96,7 @@ TEST(Fall, NurDurchDieLoecherSichtbarUndOhneSpuren) {
     // still sits exactly in its cell.
     Brettbild boden = NeuesBrettbild(Testbilder());
     Fall fall(boden);
-    fall.FallStarten(39, 2);
-    for (int runde = 0; fall.Faellt() && runde < 100; ++runde) {
-        fall.timFall_Timer();
-    }
+    Fallen(fall, 39);
     EXPECT_EQ(boden.Bild().pixel(Ecke(39) + QPoint(20, 2)), Gelb);
 }
 
@@ -107,11 +109,10 @@ QImage Bloecke(const QImage& bild, int faktor) {
 // scale: every stone, mask and frame lands on the same cells, pixel for
 // pixel. At ratio 1 the pictures are used as they are.
 TEST(Bildfaktor, FeinerZusammengesetztWieDasVergroesserteBrett) {
-    EXPECT_EQ(Bildfaktor(1.0), 1);
-    EXPECT_EQ(Bildfaktor(1.25), 2);
-    EXPECT_EQ(Bildfaktor(1.5), 2);
-    EXPECT_EQ(Bildfaktor(2.0), 2);
-    EXPECT_EQ(Bildfaktor(3.0), 3);
+    for (const auto& [verhaeltnis, faktor] :
+         {std::pair{1.0, 1}, {1.25, 2}, {1.5, 2}, {2.0, 2}, {3.0, 3}}) {
+        EXPECT_EQ(Bildfaktor(verhaeltnis), faktor) << verhaeltnis;
+    }
 
     const std::vector<QImage> grob = Verlauf(Testbilder());
     for (const int faktor : {2, 3}) {

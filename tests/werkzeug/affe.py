@@ -25,6 +25,7 @@ KNOEPFE = {name: schirm.ort(f"knopf_{name}")[2:]
 OPTIONEN = [schirm.ort(f"opt_{name}")
             for name in ("spieler", "computer", "anfaenger", "experte", "profi")]
 FENSTER = schirm.titel(schirm.MELDUNGEN, schirm.FRAGEN, schirm.NEBENFENSTER)
+ZURUECK = {"Anleitung": (280, 433), "Copyright": (200, 267)}  # where their buttons sit
 TASTEN = ["s", "S", "a", "A", "Return", "Escape", "space"]
 xdo = functools.partial(schirm.xdo, frist=FRIST)
 
@@ -51,17 +52,15 @@ class Affe:
         ids = xdo("search", "--onlyvisible", "--name", FENSTER).split()
         offen = [(i, xdo("getwindowname", i).strip()) for i in ids]
         # An open box blocks the side windows' buttons: boxes first.
-        return sorted(offen, key=lambda f: f[1] in ("Anleitung", "Copyright"))
+        return sorted(offen, key=lambda f: f[1] in ZURUECK)
 
     def antworten(self, fid, name):
         geo = dict(z.split("=", 1) for z in xdo("getwindowgeometry", "--shell", fid).split())
         if "X" not in geo:
             return None  # closed meanwhile
         x, y, w, h = (int(geo[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
-        if name == "Anleitung":
-            return xdo("mousemove", x + 280, y + 433, "click", 1)
-        if name == "Copyright":
-            return xdo("mousemove", x + 200, y + 267, "click", 1)
+        if name in ZURUECK:  # a side window's own button
+            return xdo("mousemove", x + ZURUECK[name][0], y + ZURUECK[name][1], "click", 1)
         wahl = self.zufall.randrange(4)
         if name == "-=Beenden=-":  # only ever "Nein": the game must go on
             wahl = self.zufall.choice([0, 2])

@@ -31,11 +31,6 @@ KNOEPFE = {"Neues Spiel": schirm.mitte("knopf_neu"), "Anleitung": schirm.mitte("
            "OK": schirm.ort("info_ok")}
 
 
-def lesen(pfad):
-    with wave.open(pfad) as w:
-        return np.frombuffer(w.readframes(w.getnframes()), "<i2").astype(float)
-
-
 def finden(aufnahme, vorlagen, schwelle=0.8):
     """The sounds in a recording as (sample, name), in time order."""
     energie = np.concatenate(([0], np.cumsum(aufnahme ** 2)))
@@ -74,7 +69,9 @@ class Sitzung:
         # A sound may be replaced by the next one: the beginnings tell them apart.
         self.vorlagen = {}
         for datei in glob.glob(os.path.join(klaenge, "*.WAV")):
-            proben = np.trim_zeros(lesen(datei), "b")
+            with wave.open(datei) as w:
+                proben = np.frombuffer(w.readframes(w.getnframes()), "<i2").astype(float)
+            proben = np.trim_zeros(proben, "b")
             self.vorlagen[os.path.basename(datei)] = proben[:min(int(0.3 * RATE), len(proben) * 6 // 10)]
         self.roh = os.path.join(arbeit, f"aufnahme{saat or ''}.raw")
         self.aufnahme = subprocess.Popen(
@@ -194,19 +191,18 @@ def gespielt(argumente):
 def main():
     s = Sitzung(*sys.argv[1:4], saat=SAAT)
     try:
-        s.schritt("Zug mit Ton", klick(SPALTE(3)), zug, zug=True)
-        s.schritt("s", taste("s"), [])
-        s.schritt("Zug ohne Ton", klick(SPALTE(3)), [], zug=True)
-        s.schritt("s", taste("s"), [])
-        s.schritt("Zug wieder mit Ton", klick(SPALTE(4)), zug, zug=True)
-        s.schritt("Wer beginnt", klick("Computer"), ["WAHL.WAV"])
-        s.schritt("Anleitung", klick("Anleitung"), ["ANLEITUN.WAV"])
-        s.schritt("Zurück", klick("Zurück"), ["KLICK.WAV"])
-        s.schritt("Info", klick("Info"), ["TADA.WAV"])
-        s.schritt("OK", klick("OK"), ["KLICK.WAV"])
-        s.schritt("Beenden? Nein", klick("Beenden"), ["KLICK.WAV"])
-        s.schritt("Neues Spiel", klick("Neues Spiel"), ["KLICK.WAV", "KLACK.WAV"])  # the computer begins
-        s.schritt("a", taste("a"), [])
+        # Moves with and without sound, options, side windows, the exit question.
+        for name, aktion, erwartet in [
+                ("Zug mit Ton", klick(SPALTE(3)), zug), ("s", taste("s"), []),
+                ("Zug ohne Ton", klick(SPALTE(3)), []), ("s", taste("s"), []),
+                ("Zug wieder mit Ton", klick(SPALTE(4)), zug),
+                ("Wer beginnt", klick("Computer"), ["WAHL.WAV"]),
+                ("Anleitung", klick("Anleitung"), ["ANLEITUN.WAV"]),
+                ("Zurück", klick("Zurück"), ["KLICK.WAV"]), ("Info", klick("Info"), ["TADA.WAV"]),
+                ("OK", klick("OK"), ["KLICK.WAV"]), ("Beenden? Nein", klick("Beenden"), ["KLICK.WAV"]),
+                ("Neues Spiel", klick("Neues Spiel"), ["KLICK.WAV", "KLACK.WAV"]),
+                ("a", taste("a"), [])]:
+            s.schritt(name, aktion, erwartet, zug=name.startswith("Zug"))
         # With the seed's draws the computer wins again and again while the
         # human only drops into the middle column, until that column is full
         # (the box "Aufwachen !"); each new game the computer begins.
@@ -222,8 +218,7 @@ def main():
         s.ende()
     fehler2, gehoert2 = gespielt(sys.argv[1:4])
     fehler += fehler2
-    fehlend = {"KLACK.WAV", "WAHL.WAV", "KLICK.WAV", "ANLEITUN.WAV", "TADA.WAV", "SCHNARCH.WAV",
-               "LACHEN.WAV", "KLATSCHN.WAV", "REMIS.WAV"} - s.gehoert - gehoert2
+    fehlend = set(s.vorlagen) - s.gehoert - gehoert2  # every wave file has its moment
     if fehler or fehlend:
         sys.exit(f"falsch: {fehler}, nie gehört: {sorted(fehlend)}")
     print("alle Klänge zu ihrer Zeit")
