@@ -136,11 +136,14 @@ int GeometrieAusgeben(bool originalgroesse) {
     const QWidget& flaeche = fenster.Spielflaeche();
     const QPoint mitte = ursprung + flaeche.mapTo(&fenster, flaeche.rect().center());
     const Masstab& l = fenster.Massstab();
-    for (const auto& [name, seite, knopf] :
-         {std::tuple{"picButtonZurueck", geometrie::Anleitung, geometrie::KnopfZurueck},
-          std::tuple{"cmdOK", geometrie::Copyright, geometrie::KnopfOK}}) {
+    for (const auto& [fenstername, name, seite, knopf] :
+         {std::tuple{"frmAnleitung", "picButtonZurueck", geometrie::Anleitung,
+                     geometrie::KnopfZurueck},
+          std::tuple{"frmCopyright", "cmdOK", geometrie::Copyright, geometrie::KnopfOK}}) {
         QRect ort = l.Rechteck(seite);
         ort.moveCenter(mitte);
+        aus << fenstername << " " << geraet(ort.x()) << " " << geraet(ort.y()) << " "
+            << geraet(ort.width()) << " " << geraet(ort.height()) << "\n";
         const QRect k = l.Rechteck(knopf).translated(ort.topLeft());
         aus << name << " " << geraet(k.x()) << " " << geraet(k.y()) << " " << geraet(k.width())
             << " " << geraet(k.height()) << "\n";

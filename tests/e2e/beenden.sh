@@ -29,7 +29,7 @@ bis() { for ((i = 0; i < 100; i++)); do eval "$1" && return; sleep 0.1; done; fa
 
 spiel_starten
 # Column 4, and "Beenden" while its stone still falls.
-xdotool mousemove --sync 580 300 click 1 mousemove --sync 780 605 click 1
+xdotool mousemove --sync $(spalte 3) click 1 mousemove --sync $(mitte knopf_beenden) click 1
 frage=$(timeout 30 xdotool search --sync --onlyvisible --name '^-=Beenden=-$' | head -1)
 # The button's click is the first sound; once it has been heard and faded
 # (0.2 s of silence), the answer.

@@ -72,6 +72,12 @@ def _brett():
     return b, min(h, _g("lblStatus")[1] - y), x, y
 
 
+def _im_fenster(knopf, fenster):
+    kx, ky = _mitte(knopf)
+    fx, fy, _, _ = _g(fenster)
+    return kx - fx, ky - fy
+
+
 def _abseits():
     # Off the board and the buttons: the game area's top right corner.
     x, y, b, _ = _g("picContainer")
@@ -99,6 +105,9 @@ ORTE = {
     # The side windows' buttons where the windows open without a window manager.
     "anleitung_zurueck": lambda: _mitte("picButtonZurueck"),
     "info_ok": lambda: _mitte("cmdOK"),
+    # The same buttons within their windows, from the windows' top-left corner.
+    "zurueck_im_fenster": lambda: _im_fenster("picButtonZurueck", "frmAnleitung"),
+    "ok_im_fenster": lambda: _im_fenster("cmdOK", "frmCopyright"),
     "abseits": _abseits,
 }
 
