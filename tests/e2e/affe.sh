@@ -12,7 +12,7 @@ spiel=$(realpath "$1")
 ereignisse=${2:-2000}
 sekunden=$([ $# -ge 2 ] && echo 0 || echo 200)
 saat=${3:-201}
-source "$(dirname "$0")/../werkzeug/server.sh"
-xvfb_starten
+# An X screen, and where the game lays things out on it.
+source "$(dirname "$0")/../werkzeug/spiel.sh" "$spiel"
 AFFE_LOG="$arbeit/spiel.log" python3 "$werkzeug/affe.py" "$spiel" "$werkzeug/../../assets" \
     "$ereignisse" "$saat" "$sekunden" || { tail -5 "$arbeit/spiel.log"; exit 1; }

@@ -6,8 +6,8 @@
 set -euo pipefail
 
 spiel=$(realpath "$1")
-source "$(dirname "$0")/../werkzeug/server.sh"
-xvfb_starten
+# An X screen, and where the game lays things out on it.
+source "$(dirname "$0")/../werkzeug/spiel.sh" "$spiel"
 pulse_starten
 
 # Debian's interpreter, which has numpy.
