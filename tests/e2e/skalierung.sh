@@ -112,11 +112,11 @@ pruefen() (
     echo "$name: Faktor $faktor, Bilder $bildfaktor, Brett ${bw}x$bh+$bx+$by"
 )
 
-# Every column where the factor is fractional, the outer ones elsewhere.
-pruefen 1920x1080 "0 1 2 3 4 5 6"
-pruefen 2560x1440 "0 6"
-pruefen 3840x2160 "0 6"
-pruefen 1024x768 "0 1 2 3 4 5 6"
-pruefen 800x600 "0 6"
-pruefen 1920x1080 "0 1 2 3 4 5 6" QT_SCALE_FACTOR=1.5
-pruefen 1920x1080 "0 6" QT_SCALE_FACTOR=2.5
+alle="0 1 2 3 4 5 6"
+pruefen 1920x1080 "$alle"
+pruefen 2560x1440 "$alle"
+pruefen 3840x2160 "$alle"
+pruefen 1024x768 "$alle"
+pruefen 800x600 "$alle"
+pruefen 1920x1080 "$alle" QT_SCALE_FACTOR=1.5
+pruefen 1920x1080 "$alle" QT_SCALE_FACTOR=2.5
