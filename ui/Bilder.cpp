@@ -40,39 +40,59 @@ QImage BildLaden(const QString& ordner, const QString& name, QSize groesse, int 
     return bild.convertToFormat(QImage::Format_RGB32);
 }
 
-Bildsatz BilderLaden(const QString& ordner, int faktor) {
+namespace {
+
+// Every picture of a set: its file name (a button's without the language's
+// ending) and its designed size, for a picture that is missing.
+struct Eintrag {
+    QImage* Bild;
+    const char* Name;
+    QSize Groesse;
+    bool Knopf = false;
+};
+
+std::vector<Eintrag> Bilder(Bildsatz& b) {
     const QSize stein(40, 40);
     const QSize logo(273, 66);
-    auto laden = [&](const char* name, QSize groesse) {
-        return BildLaden(ordner, QString::fromLatin1(name), groesse, faktor);
-    };
+    const QSize knopf(110, 27);
+    const QSize beenden(89, 27);
+    return {{&b.Brett, "brett", {440, 345}},
+            {&b.SteinSpieler, "stein_spieler", stein},
+            {&b.SteinComputer, "stein_computer", stein},
+            {&b.SteinHervor, "stein_hervor", stein},
+            {&b.SteinMaske, "stein_maske", stein},
+            {&b.SpalteMaske, "spalte_maske", {40, 330}},
+            {&b.Logo, "logo", logo},
+            {&b.LogoMaske, "logo_maske", logo},
+            {&b.HG, "hg", {128, 128}},
+            {&b.HG2, "hg2", {94, 38}},
+            {&b.KnopfNeuesSpiel[0], "knopf_neues_spiel", knopf, true},
+            {&b.KnopfNeuesSpiel[1], "knopf_neues_spiel_gedrueckt", knopf, true},
+            {&b.KnopfAnleitung[0], "knopf_anleitung", knopf, true},
+            {&b.KnopfAnleitung[1], "knopf_anleitung_gedrueckt", knopf, true},
+            {&b.KnopfCopyright[0], "knopf_copyright", knopf, true},
+            {&b.KnopfCopyright[1], "knopf_copyright_gedrueckt", knopf, true},
+            {&b.KnopfBeenden[0], "knopf_beenden", beenden, true},
+            {&b.KnopfBeenden[1], "knopf_beenden_gedrueckt", beenden, true},
+            {&b.KnopfZurueck[0], "knopf_zurueck", knopf, true},
+            {&b.KnopfZurueck[1], "knopf_zurueck_gedrueckt", knopf, true},
+            {&b.MorvellLogo, "morvell_logo", {64, 64}}};
+}
+
+} // namespace
+
+Bildsatz BilderLaden(const QString& ordner, int faktor) {
     // The buttons' captions are drawn into their pictures: one set per language.
     const QString sprache =
         GewaehlteSprache() == Sprache::Englisch ? QStringLiteral("_en") : QString();
-    auto knopf = [&](const QString& name, QSize groesse) {
-        return std::array<QImage, 2>{
-            BildLaden(ordner, name + sprache + ".png", groesse, faktor),
-            BildLaden(ordner, name + "_gedrueckt" + sprache + ".png", groesse, faktor)};
-    };
-
     Bildsatz b;
     b.Faktor = faktor;
-    b.Brett = laden("brett.png", {440, 345});
-    b.SteinSpieler = laden("stein_spieler.png", stein);
-    b.SteinComputer = laden("stein_computer.png", stein);
-    b.SteinHervor = laden("stein_hervor.png", stein);
-    b.SteinMaske = laden("stein_maske.png", stein);
-    b.SpalteMaske = laden("spalte_maske.png", {40, 330});
-    b.Logo = laden("logo.png", logo);
-    b.LogoMaske = laden("logo_maske.png", logo);
-    b.HG = laden("hg.png", {128, 128});
-    b.HG2 = laden("hg2.png", {94, 38});
-    b.KnopfNeuesSpiel = knopf("knopf_neues_spiel", {110, 27});
-    b.KnopfAnleitung = knopf("knopf_anleitung", {110, 27});
-    b.KnopfCopyright = knopf("knopf_copyright", {110, 27});
-    b.KnopfBeenden = knopf("knopf_beenden", {89, 27});
-    b.KnopfZurueck = knopf("knopf_zurueck", {110, 27});
-    b.MorvellLogo = laden("morvell_logo.png", {64, 64});
+    for (const Eintrag& e : Bilder(b)) {
+        *e.Bild = BildLaden(ordner,
+                            QLatin1String(e.Name) + (e.Knopf ? sprache : QString()) +
+                                QStringLiteral(".png"),
+                            e.Groesse, faktor);
+    }
     return b;
 }
 
@@ -80,10 +100,10 @@ Bildsatz BilderZeichnen(double massstab) {
     using namespace bilder;
     SchriftenLaden();
     const bool englisch = GewaehlteSprache() == Sprache::Englisch;
-    auto knopf = [&](const char* deutsch, const char* englischerText, int breite) {
-        const QString text = QString::fromUtf8(englisch ? englischerText : deutsch);
-        return std::array<QImage, 2>{KnopfBild(text, breite, false, massstab),
-                                     KnopfBild(text, breite, true, massstab)};
+    auto knopf = [&](const Knopfbeschriftung& k) {
+        const QString text = QString::fromUtf8(englisch ? k.Englisch : k.Deutsch);
+        return std::array<QImage, 2>{KnopfBild(text, k.Breite, false, massstab),
+                                     KnopfBild(text, k.Breite, true, massstab)};
     };
     Bildsatz b;
     b.Faktor = massstab;
@@ -98,41 +118,16 @@ Bildsatz BilderZeichnen(double massstab) {
     b.LogoMaske = std::move(logo.Maske);
     b.HG = HintergrundSpielfeld(massstab);
     b.HG2 = HintergrundOptionen(massstab);
-    b.KnopfNeuesSpiel = knopf("Neues Spiel", "New game", 110);
-    b.KnopfAnleitung = knopf("Anleitung", "Instructions", 110);
-    b.KnopfCopyright = knopf("Info", "About", 110);
-    b.KnopfBeenden = knopf("Beenden", "Quit", 89);
-    b.KnopfZurueck = knopf("Zur\u00fcck", "Back", 110);
+    b.KnopfNeuesSpiel = knopf(bilder::KnopfNeuesSpiel);
+    b.KnopfAnleitung = knopf(bilder::KnopfAnleitung);
+    b.KnopfCopyright = knopf(bilder::KnopfCopyright);
+    b.KnopfBeenden = knopf(bilder::KnopfBeenden);
+    b.KnopfZurueck = knopf(bilder::KnopfZurueck);
     b.MorvellLogo = MorvellLogo(massstab);
     return b;
 }
 
 namespace {
-
-// Every picture of a set with a name of its own.
-std::vector<std::pair<QImage*, const char*>> Bilder(Bildsatz& b) {
-    return {{&b.Brett, "brett"},
-            {&b.SteinSpieler, "stein_spieler"},
-            {&b.SteinComputer, "stein_computer"},
-            {&b.SteinHervor, "stein_hervor"},
-            {&b.SteinMaske, "stein_maske"},
-            {&b.SpalteMaske, "spalte_maske"},
-            {&b.Logo, "logo"},
-            {&b.LogoMaske, "logo_maske"},
-            {&b.HG, "hg"},
-            {&b.HG2, "hg2"},
-            {&b.KnopfNeuesSpiel[0], "knopf_neues_spiel"},
-            {&b.KnopfNeuesSpiel[1], "knopf_neues_spiel_gedrueckt"},
-            {&b.KnopfAnleitung[0], "knopf_anleitung"},
-            {&b.KnopfAnleitung[1], "knopf_anleitung_gedrueckt"},
-            {&b.KnopfCopyright[0], "knopf_copyright"},
-            {&b.KnopfCopyright[1], "knopf_copyright_gedrueckt"},
-            {&b.KnopfBeenden[0], "knopf_beenden"},
-            {&b.KnopfBeenden[1], "knopf_beenden_gedrueckt"},
-            {&b.KnopfZurueck[0], "knopf_zurueck"},
-            {&b.KnopfZurueck[1], "knopf_zurueck_gedrueckt"},
-            {&b.MorvellLogo, "morvell_logo"}};
-}
 
 // A drawn set is kept, so that the next start at the same scale only reads
 // it: one folder per drawing, scale and language, complete once it holds
@@ -186,8 +181,8 @@ void Ablegen(Bildsatz b, const QString& ziel) {
     if (!neu.isValid()) {
         return;
     }
-    for (const auto& [bild, name] : Bilder(b)) {
-        if (!RohSchreiben(*bild, Rohdatei(neu.path(), name))) {
+    for (const Eintrag& e : Bilder(b)) {
+        if (!RohSchreiben(*e.Bild, Rohdatei(neu.path(), e.Name))) {
             return;
         }
     }
@@ -203,9 +198,9 @@ std::optional<Bildsatz> Abgelegt(const QString& ordner, double massstab) {
     }
     Bildsatz b;
     b.Faktor = massstab;
-    for (const auto& [bild, name] : Bilder(b)) {
-        *bild = RohLesen(Rohdatei(ordner, name));
-        if (bild->isNull()) {
+    for (const Eintrag& e : Bilder(b)) {
+        *e.Bild = RohLesen(Rohdatei(ordner, e.Name));
+        if (e.Bild->isNull()) {
             return std::nullopt;
         }
     }

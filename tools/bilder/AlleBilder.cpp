@@ -27,26 +27,15 @@ std::map<QString, QImage> AlleBilder() {
         bilder[Dateiname("morvell_logo", f)] = MorvellLogo(f);
 
         // The German set, and the English one with "_en" at the end of its names.
-        struct Knopf {
-            const char* name;
-            QString text;
-            QString englisch;
-            int breite;
-        };
-        const Knopf knoepfe[] = {
-            {"knopf_neues_spiel", QStringLiteral("Neues Spiel"), QStringLiteral("New game"), 110},
-            {"knopf_anleitung", QStringLiteral("Anleitung"), QStringLiteral("Instructions"), 110},
-            {"knopf_copyright", QStringLiteral("Info"), QStringLiteral("About"), 110},
-            {"knopf_zurueck", QString::fromUtf8("Zur\u00fcck"), QStringLiteral("Back"), 110},
-            {"knopf_beenden", QStringLiteral("Beenden"), QStringLiteral("Quit"), 89},
-        };
-        for (const Knopf& k : knoepfe) {
+        for (const Knopfbeschriftung& k : Knoepfe) {
             for (const auto& [text, endung] :
-                 {std::pair{k.text, ""}, std::pair{k.englisch, "_en"}}) {
-                const std::string name = std::string(k.name) + endung;
-                const std::string gedrueckt = std::string(k.name) + "_gedrueckt" + endung;
-                bilder[Dateiname(name.c_str(), f)] = KnopfBild(text, k.breite, false, f);
-                bilder[Dateiname(gedrueckt.c_str(), f)] = KnopfBild(text, k.breite, true, f);
+                 {std::pair{k.Deutsch, ""}, std::pair{k.Englisch, "_en"}}) {
+                const std::string name = std::string(k.Name) + endung;
+                const std::string gedrueckt = std::string(k.Name) + "_gedrueckt" + endung;
+                const QString beschriftung = QString::fromUtf8(text);
+                bilder[Dateiname(name.c_str(), f)] = KnopfBild(beschriftung, k.Breite, false, f);
+                bilder[Dateiname(gedrueckt.c_str(), f)] =
+                    KnopfBild(beschriftung, k.Breite, true, f);
             }
         }
     }

@@ -104,6 +104,24 @@ QImage MorvellLogo(double massstab);
 
 QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double massstab);
 
+// The picture buttons: their file names, captions in both languages and
+// widths in game pixels.
+struct Knopfbeschriftung {
+    const char* Name;
+    const char* Deutsch;
+    const char* Englisch;
+    int Breite;
+};
+inline constexpr Knopfbeschriftung KnopfNeuesSpiel{"knopf_neues_spiel", "Neues Spiel", "New game",
+                                                   110};
+inline constexpr Knopfbeschriftung KnopfAnleitung{"knopf_anleitung", "Anleitung", "Instructions",
+                                                  110};
+inline constexpr Knopfbeschriftung KnopfCopyright{"knopf_copyright", "Info", "About", 110};
+inline constexpr Knopfbeschriftung KnopfZurueck{"knopf_zurueck", "Zur\u00fcck", "Back", 110};
+inline constexpr Knopfbeschriftung KnopfBeenden{"knopf_beenden", "Beenden", "Quit", 89};
+inline constexpr Knopfbeschriftung Knoepfe[] = {KnopfNeuesSpiel, KnopfAnleitung, KnopfCopyright,
+                                                KnopfZurueck, KnopfBeenden};
+
 // The stones' colours.
 inline constexpr std::uint32_t FarbeSpieler = 0xDC2A1E;
 inline constexpr std::uint32_t FarbeComputer = 0xF7C51C;
