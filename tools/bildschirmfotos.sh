@@ -32,19 +32,16 @@ fotografieren() (
     xvfb_groesse=1920x1080
     source "$werkzeug/spiel.sh" "$programm"
     local sprache=$1 endung=$2 titel=$3
-    "$spiel" --geometrie >"$arbeit/geo" 2>/dev/null
     # The same seeded game in both languages.
     spiel_starten STEINFALL_ZUFALL=3 -- --sprache "$sprache"
     ruhe_abwarten
-    local spalte x y
-    for spalte in 3 2 4 3; do
-        read -r _ _ _ x y < <(grep "^loch $spalte 0 " "$arbeit/geo")
-        xdotool mousemove --sync "$x" "$y" click 1
+    local c
+    for c in 3 2 4 3; do
+        xdotool mousemove --sync $(spalte "$c") click 1
         ruhe_abwarten
     done
     import -window root "$ziel/spiel$endung.png"
-    read -r _ x y _ < <(grep '^picButtonAnleitung ' "$arbeit/geo")
-    xdotool mousemove --sync $((x + 40)) $((y + 20)) click 1
+    xdotool mousemove --sync $(mitte knopf_anleitung) click 1
     fenster_abwarten "^$titel\$" >/dev/null
     ruhe_abwarten
     import -window root "$ziel/anleitung$endung.png"

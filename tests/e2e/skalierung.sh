@@ -32,19 +32,19 @@ pruefen() (
         exit 1
     }
 
-    env "$@" "$spiel" --geometrie >"$arbeit/geo" 2>/dev/null
+    geometrie_lesen "$@"
     read -r breite hoehe < <(tr x ' ' <<<"$xvfb_groesse")
     local skala=1 wort
     for wort in "$@"; do [[ $wort == QT_SCALE_FACTOR=* ]] && skala=${wort#*=}; done
     local erwartet
     erwartet=$(awk -v b="$breite" -v h="$hoehe" -v s="$skala" \
         'BEGIN { f = b / s / 640; if (h / s / 480 < f) f = h / s / 480; print f }')
-    read -r _ faktor bildfaktor < <(grep '^faktor ' "$arbeit/geo")
+    read -r _ faktor bildfaktor < <(grep '^faktor ' "$STEINFALL_GEOMETRIE")
     nah "$faktor" "$erwartet" 0.000001 || fehler "Faktor $faktor statt $erwartet"
 
     # The game area: 640 x 480 times the factor, centred, on the screen, and
     # touching two opposite edges.
-    read -r _ x y w h < <(grep '^picContainer ' "$arbeit/geo")
+    read -r _ x y w h < <(grep '^picContainer ' "$STEINFALL_GEOMETRIE")
     nah "$w" "$(awk -v s="$bildfaktor" 'BEGIN { print 640 * s }')" &&
         nah "$h" "$(awk -v s="$bildfaktor" 'BEGIN { print 480 * s }')" ||
         fehler "Spielbereich ${w}x$h bei $bildfaktor"
@@ -53,7 +53,7 @@ pruefen() (
     nah "$w" "$breite" 3 || nah "$h" "$hoehe" 3 || fehler "füllt den Schirm nicht: ${w}x$h"
     # The board: 440 x 345 designed pixels, 168 and 88 from the area's corner.
     local bx by bw bh
-    read -r _ bx by bw bh < <(grep '^picSpielfeld ' "$arbeit/geo")
+    read -r _ bx by bw bh < <(grep '^picSpielfeld ' "$STEINFALL_GEOMETRIE")
     nah "$bw" "$(awk -v s="$bildfaktor" 'BEGIN { print 440 * s }')" &&
         nah "$bh" "$(awk -v s="$bildfaktor" 'BEGIN { print 345 * s }')" &&
         nah "$bx" "$(awk -v x="$x" -v s="$bildfaktor" 'BEGIN { print x + 168 * s }')" &&
@@ -64,7 +64,7 @@ pruefen() (
     local format=""
     while read -r _ c r lx ly; do
         format+="%[hex:p{$((lx - bx)),$((ly - by))}] "
-    done < <(grep '^loch ' "$arbeit/geo")
+    done < <(grep '^loch ' "$STEINFALL_GEOMETRIE")
     lesen() {
         import -window root -crop "${bw}x$bh+$bx+$by" +repage "$arbeit/bild.png"
         local farbe zeile=""
@@ -85,7 +85,7 @@ pruefen() (
     if nah "$bildfaktor" 2.25 0.000001; then
         # The status line covers the board's last rows.
         local sy frei
-        read -r _ _ sy _ < <(grep '^lblStatus ' "$arbeit/geo")
+        read -r _ _ sy _ < <(grep '^lblStatus ' "$STEINFALL_GEOMETRIE")
         frei="${bw}x$((sy - by))"
         "$generator" "$arbeit/soll" --massstab 2.25 2>/dev/null
         convert "$arbeit/bild.png" -crop "$frei+0+0" +repage "$arbeit/brett.png"
@@ -97,9 +97,9 @@ pruefen() (
     # A click in each column's top hole drops the human's stone at its foot;
     # after the computer's answer a new game empties the board again.
     local spalte nx ny
-    read -r _ nx ny _ < <(grep '^picButtonNeuesSpiel ' "$arbeit/geo")
+    read -r _ nx ny _ < <(grep '^picButtonNeuesSpiel ' "$STEINFALL_GEOMETRIE")
     for spalte in $spalten; do
-        read -r _ _ _ lx ly < <(grep "^loch $spalte 0 " "$arbeit/geo")
+        read -r _ _ _ lx ly < <(grep "^loch $spalte 0 " "$STEINFALL_GEOMETRIE")
         xdotool mousemove --sync "$lx" "$ly" click 1
         warten_bis 10 eval '[ "$(lesen | cut -c$((36 + spalte)))" = X ]' ||
             fehler "Klick in Spalte $spalte ließ dort keinen Stein fallen"
