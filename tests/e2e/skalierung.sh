@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The game area fills screens of every size: scaled by the largest factor at
 # which all of it fits, centred, the board where the layout puts it at that
-# factor, and a click on each column drops there. At 2.25 the board on the
-# screen is the picture generator's own drawing at that scale.
+# factor, and a click on each column drops there. The board on the screen is
+# the picture generator's own drawing at the scale of its pixels.
 #   bash tests/e2e/skalierung.sh build/bin/steinfall
 set -euo pipefail
 
@@ -82,18 +82,16 @@ pruefen() (
     local leer jetzt vorher
     leer=$(printf '.%.0s' {1..42})
     warten_bis 10 eval '[ "$(lesen)" = "$leer" ]' || fehler "kein leeres Brett"
-    if nah "$bildfaktor" 2.25 0.000001; then
-        # The status line covers the board's last rows.
-        local sy frei
-        read -r _ _ sy _ < <(grep '^lblStatus ' "$STEINFALL_GEOMETRIE")
-        frei="${bw}x$((sy - by))"
-        "$generator" "$arbeit/soll" --massstab 2.25 2>/dev/null
-        convert "$arbeit/bild.png" -crop "$frei+0+0" +repage "$arbeit/brett.png"
-        convert "$arbeit/soll/brett.png" -crop "$frei+0+0" +repage "$arbeit/soll.png"
-        local ab
-        ab=$(compare -metric AE "$arbeit/brett.png" "$arbeit/soll.png" null: 2>&1 || true)
-        [ "$ab" = 0 ] || fehler "Brett weicht von der Zeichnung bei 2.25 ab: $ab Pixel"
-    fi
+    # The board as the picture generator draws it at this scale (at 1, 2 and 3
+    # the built sets, which it wrote), down to the status line over its last rows.
+    local sy frei ab
+    read -r _ _ sy _ < <(grep '^lblStatus ' "$STEINFALL_GEOMETRIE")
+    frei="${bw}x$((sy - by))"
+    "$generator" "$arbeit/soll" --massstab "$bildfaktor" 2>/dev/null
+    convert "$arbeit/bild.png" -crop "$frei+0+0" +repage "$arbeit/brett.png"
+    convert "$arbeit/soll/brett.png" -crop "$frei+0+0" +repage "$arbeit/soll.png"
+    ab=$(compare -metric AE "$arbeit/brett.png" "$arbeit/soll.png" null: 2>&1 || true)
+    [ "$ab" = 0 ] || fehler "Brett weicht von der Zeichnung bei $bildfaktor ab: $ab Pixel"
     # A click in each column's top hole drops the human's stone at its foot;
     # after the computer's answer a new game empties the board again.
     local spalte nx ny
@@ -120,3 +118,5 @@ pruefen 1024x768 "$alle"
 pruefen 800x600 "$alle"
 pruefen 1920x1080 "$alle" QT_SCALE_FACTOR=1.5
 pruefen 1920x1080 "$alle" QT_SCALE_FACTOR=2.5
+# Twice the designed size on a screen of device pixel ratio 2: the 2x set.
+pruefen 1280x960 "$alle" QT_SCALE_FACTOR=2

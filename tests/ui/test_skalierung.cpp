@@ -3,6 +3,7 @@
 // column at every factor.
 
 #include "Testfenster.h"
+#include "ui/Bilder.h"
 #include "ui/Bildflaeche.h"
 #include "ui/Brettbild.h"
 #include "ui/Masstab.h"
@@ -76,6 +77,25 @@ TEST(Skalierung, KlickFindetSeineSpalteBeiJedemFaktor) {
                 << "Faktor " << faktor << ", Spalte " << spalte << ", x " << x;
             f.Spielablauf().NeuesSpiel();
         }
+    }
+}
+
+// At 2 and 3 the game shows the built sets: they must be what it would draw
+// there itself, picture for picture, or the look would jump between scales
+// (and a set read at the wrong scale would show blurred).
+TEST(Skalierung, GebauteSaetzeSindDieZeichnung) {
+    for (const int s : {2, 3}) {
+        const Bildsatz g = BilderFuer(QStringLiteral(STEINFALL_BILDER), s);
+        const Bildsatz z = BilderZeichnen(s);
+        const auto gleich = [](const QImage& a, const QImage& b) {
+            return a.convertToFormat(QImage::Format_RGB32) ==
+                   b.convertToFormat(QImage::Format_RGB32);
+        };
+        EXPECT_TRUE(gleich(g.Brett, z.Brett)) << "Brett bei " << s;
+        EXPECT_TRUE(gleich(g.SteinSpieler, z.SteinSpieler)) << "SteinSpieler bei " << s;
+        EXPECT_TRUE(gleich(g.SteinComputer, z.SteinComputer)) << "SteinComputer bei " << s;
+        EXPECT_TRUE(gleich(g.SteinHervor, z.SteinHervor)) << "SteinHervor bei " << s;
+        EXPECT_TRUE(gleich(g.SpalteMaske, z.SpalteMaske)) << "SpalteMaske bei " << s;
     }
 }
 

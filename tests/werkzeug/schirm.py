@@ -10,8 +10,7 @@ named by STEINFALL_GEOMETRIE; a Python driver can call geometrie_lesen().
 
     schirm.py ort NAME      a point "X Y" or a region "WxH+X+Y"
     schirm.py mitte NAME    the middle of a region, "X Y"
-    schirm.py spalte C      where a click drops into column C (0..6)
-    schirm.py loch C R      the middle of the hole in column C, row R"""
+    schirm.py spalte C      where a click drops into column C (0..6)"""
 
 import os
 import struct
@@ -89,9 +88,6 @@ ORTE = {
     "mitte": lambda: tuple(v // 2 for v in _schirm()[:2]),
     "spielbereich": lambda: _region("picContainer"),
     "brett": _brett,
-    "loch": lambda: loch(0, 0),
-    # Where a click drops into the first column: its top hole.
-    "spalte": lambda: loch(0, 0),
     "knopf_neu": lambda: _region("picButtonNeuesSpiel"),
     "knopf_anleitung": lambda: _region("picButtonAnleitung"),
     "knopf_info": lambda: _region("picButtonCopyright"),
@@ -105,8 +101,7 @@ ORTE = {
     # The side windows' buttons where the windows open without a window manager.
     "anleitung_zurueck": lambda: _mitte("picButtonZurueck"),
     "info_ok": lambda: _mitte("cmdOK"),
-    # The same buttons within their windows, from the windows' top-left corner.
-    "zurueck_im_fenster": lambda: _im_fenster("picButtonZurueck", "frmAnleitung"),
+    # The about window's OK within it, from the window's top-left corner.
     "ok_im_fenster": lambda: _im_fenster("cmdOK", "frmCopyright"),
     "abseits": _abseits,
 }
@@ -181,14 +176,7 @@ def warten_bis(bedingung, frist, takt=0.1):
 
 
 def main(befehl, *namen):
-    if befehl == "spalte":
-        werte = spalte(int(namen[0]))
-    elif befehl == "loch":
-        werte = loch(int(namen[0]), int(namen[1]))
-    elif befehl == "mitte":
-        werte = mitte(namen[0])
-    else:
-        werte = ort(namen[0])
+    werte = {"mitte": mitte, "spalte": lambda c: spalte(int(c))}.get(befehl, ort)(namen[0])
     print("%dx%d+%d+%d" % werte if len(werte) == 4 else "%d %d" % werte)
 
 
