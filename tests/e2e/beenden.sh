@@ -5,17 +5,12 @@
 #   bash tests/e2e/beenden.sh build/bin/steinfall
 set -euo pipefail
 
-spiel=$(realpath "$1")
-werkzeug=$(cd "$(dirname "$0")/../werkzeug" && pwd)
-source "$werkzeug/xvfb.sh"
-source "$werkzeug/tonserver.sh"
-source "$werkzeug/spiel.sh"
+source "$(dirname "$0")/../werkzeug/spiel.sh" "$1"
+pulse_starten
 
 roh=$arbeit/aufnahme.raw
 parec --device=steinfall.monitor --format=s16le --rate=22050 --channels=1 --latency-msec=20 \
     >"$roh" &
-parec_pid=$!
-trap 'kill "$parec_pid" "$pulse_pid" 2>/dev/null; aufraeumen' EXIT
 
 # The loudest sample of the recording from byte $1 on.
 lautstaerke() {
@@ -24,8 +19,6 @@ a = np.fromfile(sys.argv[1], "<i2")[int(sys.argv[2]) // 2:]
 print(int(np.abs(a.astype(int)).max(initial=0)))' "$roh" "$1"
 }
 bytes() { stat -c %s "$roh"; }
-# Up to 10 s until the condition $1 holds.
-bis() { for ((i = 0; i < 100; i++)); do eval "$1" && return; sleep 0.1; done; false; }
 
 spiel_starten
 # Column 4, and "Beenden" while its stone still falls.
@@ -33,11 +26,12 @@ xdotool mousemove --sync $(spalte 3) click 1 mousemove --sync $(mitte knopf_been
 frage=$(timeout 30 xdotool search --sync --onlyvisible --name '^-=Beenden=-$' | head -1)
 # The button's click is the first sound; once it has been heard and faded
 # (0.2 s of silence), the answer.
-bis '(($(lautstaerke 0) > 0))' || { echo "kein Klick gehört: die Aufnahme bleibt still"; exit 1; }
-bis '(($(lautstaerke $(($(bytes) - 8820))) == 0))' || true
+warten_bis 10 eval '(($(lautstaerke 0) > 0))' ||
+    { echo "kein Klick gehört: die Aufnahme bleibt still"; exit 1; }
+warten_bis 10 eval '(($(lautstaerke $(($(bytes) - 8820))) == 0))' || true
 ab=$(bytes)
 xdotool windowfocus --sync "$frage" key j
-bis '! kill -0 "$spiel_pid" 2>/dev/null' || { echo "das Spiel läuft nach Ja weiter"; exit 1; }
+warten_bis 10 vorbei "$spiel_pid" || { echo "das Spiel läuft nach Ja weiter"; exit 1; }
 code=0
 wait "$spiel_pid" || code=$?
 spiel_pid=""
@@ -45,7 +39,7 @@ spiel_pid=""
 # What a move playing on would have sounded has reached the recording once
 # another half second has.
 ende=$(($(bytes) + 22050))
-bis '(($(bytes) >= ende))' || true
+warten_bis 10 eval '(($(bytes) >= ende))' || true
 laut=$(lautstaerke "$ab")
 ((laut == 0)) || { echo "nach Ja noch zu hören (Spitze $laut)"; exit 1; }
 echo "Ja beendet mitten im Zug, still"

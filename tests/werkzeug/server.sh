@@ -60,7 +60,6 @@ xvfb_starten() {
     local nummer
     read -r -t 30 nummer <"$arbeit/display"
     export DISPLAY=":$nummer"
-    xvfb_laeuft=1
 }
 
 openbox_starten() {

@@ -1,12 +1,9 @@
 # Sourced with the game's path by the scripts that play in the real window:
 # the helper servers (server.sh) and an X screen ($xvfb_groesse, if set
 # before), then starting the game.
-# (After xvfb.sh, without the path: $spiel set before.)
-[ $# -eq 0 ] || spiel=$(realpath "$1")
-if [ -z "${xvfb_laeuft:-}" ]; then
-    source "$(dirname "${BASH_SOURCE[0]}")/server.sh"
-    xvfb_starten ${xvfb_groesse:-}
-fi
+spiel=$(realpath "$1")
+source "$(dirname "${BASH_SOURCE[0]}")/server.sh"
+xvfb_starten ${xvfb_groesse:-}
 
 # Where the game lays things out on this screen, asked of the game itself
 # with the same environment and arguments (schirm.py reads it).
