@@ -5,13 +5,12 @@ started game whose accessibility bus is on.
     vorlesen.py SPRACHE SPIEL_PID
 Checks that every control is focusable, named and pressable, plays a game
 with the digits and then with the arrows and Return, hears the column of
-every stone and finds it on the screen and in the board's description,
+every stone and finds it in the board's description,
 answers the end box with Return, opens and leaves the side windows with
 Escape, and quits with Alt+F4 and the question."""
 
 import os
 import re
-import struct
 import subprocess
 import sys
 import time
@@ -33,8 +32,6 @@ TEXTE = {
 # The human's columns (0..6), one a move, round and round; a full one is skipped.
 REIHENFOLGE = [3, 2, 4, 1, 5, 0, 6]
 ZIFFERNZUEGE = 3  # then the arrows and Return
-# Middles of the stones in twips on the 6600 x 5175 board picture.
-BREITE, HOEHE = 6600, 5175
 
 
 class Fehler(Exception):
@@ -57,15 +54,6 @@ def warten(bedingung, was, frist=FRIST):
 
 def taste(*tasten):
     subprocess.run(["xdotool", "key", *tasten], check=True, timeout=FRIST)
-
-
-def bildschirm():
-    """The screen as a function (x, y) -> (r, g, b), read from an X window dump."""
-    d = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True,
-                       timeout=FRIST).stdout
-    kopf = struct.unpack(">25I", d[:100])
-    start, zeile = kopf[0] + kopf[19] * 12, kopf[12]
-    return lambda x, y: tuple(d[start + y * zeile + 4 * x + 2 - k] for k in range(3))
 
 
 def alle(wurzel, passt):
@@ -155,18 +143,8 @@ class Spieler:
                 self.fehler.append(f"{name}: ohne {', '.join(fehlt)}")
                 print("FEHLER:", self.fehler[-1], flush=True)
 
-    # The board on the screen: for each hole, whether it differs from the empty board.
-    def loecher(self):
-        x, y, w, h = self.brett.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        b = bildschirm()
-        return [b(x + (600 + 900 * c) * w // BREITE, y + (525 + 825 * r) * h // HOEHE)
-                for r in range(6) for c in range(7)]
-
-    def sehen_und_beschrieben(self, stand, frei):
-        """Waits until screen and description show the stones of `stand`."""
-        erwartet = [5 - r < len(stand[c]) for r in range(6) for c in range(7)]
-        warten(lambda: [a != b for a, b in zip(self.loecher(), frei)] == erwartet,
-               f"der Bildschirm zeigt das Brett {stand}")
+    def beschrieben(self, stand):
+        """Waits until the board's description tells the stones of `stand`."""
         text = "; ".join(self.t["spalte"].format(c + 1, ", ".join(self.t[s] for s in stand[c])
                                                  or self.t["leer"]) for c in range(7))
         warten(lambda: self.brett.description == text,
@@ -198,7 +176,6 @@ class Spieler:
                          f"Beschreibung für {steine} Steine")
 
     def spielen(self):
-        frei = self.loecher()
         stand = [[] for _ in range(7)]
         for zug in range(1, 43):
             vorher = self.beschreibungen
@@ -226,7 +203,7 @@ class Spieler:
                 stand[spalte - 1].append("C")
                 steine = 2
             print(f"Zug {zug}: Spieler {ziel + 1}, Computer {spalte}", flush=True)
-            self.sehen_und_beschrieben(stand, frei)
+            self.beschrieben(stand)
             ende = vier(stand, "S") or vier(stand, "C") or sum(map(len, stand)) == 42
             if ende:
                 # The flash of the line comes before the box and tells nothing new.
@@ -241,7 +218,7 @@ class Spieler:
         vorher = self.beschreibungen
         taste("Return")
         self.zu("das Ende-Fenster schließt")
-        self.sehen_und_beschrieben([[] for _ in range(7)], frei)
+        self.beschrieben([[] for _ in range(7)])
         self.einmal_beschrieben(vorher, 1, "das neue Spiel")
 
     def nebenfenster(self, knopf, titel):
