@@ -74,32 +74,35 @@ starten desktop-shell
 warten_bis 15 ohne_leiste ||
     { echo "über dem Spielbereich liegt etwas ($oben, unten $unten)"; exit 1; }
 
-# A window of at least 250 x 100 pixels over the game, as "b h l o" of the
-# box around everything that changed since $vorher.
-neues_fenster() {
+# A window of 250 x 100 to 800 x 600 pixels over the game, whose middle lies
+# within 8 pixels of the output's middle, as "b h l o" of the box around
+# everything that changed since $vorher, apart from the button that opened it
+# (its look changes while the window opens, sooner or later).
+mittiges_fenster() {
     bild "$1" || return 1
     # The black border makes -trim cut what did not change, whatever the corners did.
-    rahmen=$(convert "$vorher" "$schirm" -compose difference -composite \
-        -bordercolor black -border 1 -trim -format '%w %h %X %Y' info: 2>/dev/null | tr -d +)
+    rahmen=$(convert "$vorher" "$schirm" -compose difference -composite -fill black \
+        -draw "rectangle $knopf" -bordercolor black -border 1 -trim \
+        -format '%w %h %X %Y' info: 2>/dev/null | tr -d +)
     read -r b h l o <<<"$rahmen"
     l=$((l - 1)) o=$((o - 1))
-    ((b >= 250 && h >= 100))
+    local dx=$((l + b / 2 - mx)) dy=$((o + h / 2 - my))
+    ((b >= 250 && h >= 100 && b <= 800 && h <= 600 && dx * dx + dy * dy <= 64))
 }
 
-# Clicks at the middle of a place and waits for a window to show over the
-# game; it must lie within 8 pixels of the output's middle and leave the
-# game around it.
+# Clicks at the middle of a place and waits for a window over the game,
+# centred on it and leaving the game around it.
 fenster_mittig() {
-    local name=$2 mx my
+    local name=$2 mx my knopf kb kh kx ky
     read -r mx my <<<"$(ort mitte)"
+    IFS='x+' read -r kb kh kx ky <<<"$(ort "$1")"
+    knopf="$kx,$ky $((kx + kb)),$((ky + kh))"
     xdotool mousemove --sync $(mitte "$1")
     bild "vor-$name" || true
     vorher=$schirm
     xdotool click 1
     b=0 h=0 l=0 o=0
-    warten_bis 10 neues_fenster "$name" || true
-    local dx=$((l + b / 2 - mx)) dy=$((o + h / 2 - my))
-    ((b >= 250 && h >= 100 && b <= 800 && h <= 600 && dx * dx + dy * dy <= 64)) ||
+    warten_bis 10 mittiges_fenster "$name" ||
         { echo "$name nicht mittig über dem Spiel: $b x $h bei $l, $o"; exit 1; }
     unten_mitte=$((o + h))
 }
