@@ -149,10 +149,17 @@ public:
     void AufEreignisWarten() override {
         Protokoll.push_back("AufEreignis");
         Ausloesen();
+        Takt();
+    }
+
+protected:
+    void Takt() {
         if (faellt_ && --restTakte_ <= 0) {
             faellt_ = false;
         }
     }
+    bool faellt_ = false;
+    int restTakte_ = 0;
 
 private:
     struct Geplant {
@@ -173,8 +180,6 @@ private:
     }
 
     Texte texte_;
-    bool faellt_ = false;
-    int restTakte_ = 0;
     std::vector<Geplant> geplant_;
 };
 

@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cassert>
-#include <memory>
 #include <string>
 
 namespace steinfall::test {
@@ -43,11 +42,5 @@ struct Testanalyse {
         FeldKopieren(A, Stand.Brett, Stand.AmZug);
     }
 };
-
-inline std::unique_ptr<Testanalyse> AnalyseAus(const std::array<std::string, 6>& bild,
-                                               int zugzaehler = 6,
-                                               Staerke spielstaerke = Anfaenger) {
-    return std::make_unique<Testanalyse>(bild, zugzaehler, spielstaerke);
-}
 
 } // namespace steinfall::test

@@ -1,11 +1,10 @@
 #pragma once
 
 // A random user on the fake window: wherever the game lets events in, the
-// user may click the board anywhere, ask for a new game, change an option or
-// press a key; a fall lands before or after those events or behind a box, and
-// boxes are answered at random. After every step the rules of a sound game
-// are checked. One seed, one sequence: `Verschraenkung(saat).Lauf()` returns
-// the first rule broken (empty if none), and Protokoll what happened.
+// user may click anywhere, ask for a new game or change an option; a fall
+// lands before or after those events or behind a box, boxes are answered at
+// random. After every step the rules of a sound game are checked. One seed,
+// one sequence: Lauf() returns the first rule broken, Protokoll the events.
 
 #include "tests/FakeFenster.h"
 
@@ -67,13 +66,7 @@ public:
     void FallStarten(int ziel, int spieler) override {
         FakeFenster::FallStarten(ziel, spieler);
         Pruefen(false);
-        faellt_ = true;
-        takte_ = 1 + Wuerfeln(8);
-    }
-    bool Faellt() const override { return faellt_; }
-    void FallAnhalten() override {
-        FakeFenster::FallAnhalten();
-        faellt_ = false;
+        restTakte_ = 1 + Wuerfeln(8);
     }
     Antwort Meldung(const std::string& text, const std::string& titel, Symbol,
                     Knoepfe knoepfe) override {
@@ -86,7 +79,8 @@ public:
             ++Spielenden[text == S.Txt().TxtRemis ? 2 : titel == S.Txt().TxtSieg ? 0 : 1];
             Regel(++endeBoxen_ == 1, "zweite Spielende-Meldung");
             const Zahl16 sieger = titel == S.Txt().TxtSieg ? SteinSpieler : SteinComputer;
-            Regel(text == S.Txt().TxtRemis ? Voll() : Reihe(sieger), "Meldung ohne Spielende");
+            Regel(text == S.Txt().TxtRemis ? Voll() : Reihe(S.Stand().Brett, sieger),
+                  "Meldung ohne Spielende");
         }
         const Antwort a = knoepfe == Knoepfe::Ok ? Antwort::Ok
                           : Wuerfeln(2) == 0     ? Antwort::Ja
@@ -114,11 +108,6 @@ public:
 
 private:
     int Wuerfeln(int n) { return std::uniform_int_distribution<int>(0, n - 1)(wuerfel_); }
-    void Takt() {
-        if (faellt_ && --takte_ <= 0) {
-            faellt_ = false;
-        }
-    }
 
     void Einlass(double gewicht = 1.0) {
         Pruefen(false);
@@ -130,17 +119,12 @@ private:
         }
     }
 
-    // One input of the user, as the main window would pass it on. When the
-    // game waits for the human, mostly a move, the winning one if there is.
+    // One input of the user, as the main window would pass it on; mostly a
+    // move when the game waits for the human.
     void Handeln(bool amZug) {
         const int w = Wuerfeln(amZug ? 40 : 20);
         if (w >= 20 || w < 10) {
-            auto x = static_cast<float>(Wuerfeln(7400) - 300);
-            for (int s = 0; s < 7 && w >= 30; ++s) {
-                if (Gewinnt(s)) {
-                    x = Testspiel::X(s);
-                }
-            }
+            const auto x = static_cast<float>(Wuerfeln(7400) - 300);
             const auto y = static_cast<float>(Wuerfeln(5600) - 200);
             Protokoll.push_back("Aktion:Klick " + std::to_string(x) + " " + std::to_string(y));
             S.picSpielfeld_MouseUp(x, y);
@@ -162,11 +146,9 @@ private:
                 Antwort::Ja) {
                 S.NeuesSpiel();
             }
-        } else if (w < 19) {
+        } else {
             Protokoll.push_back("Aktion:Taste a");
             S.AnimationSetzen(!S.AnimationAn());
-        } else {
-            Protokoll.push_back("Aktion:Taste s"); // sound only: nothing for the game
         }
     }
 
@@ -177,7 +159,6 @@ private:
         }
     }
 
-    bool Reihe(Zahl16 seite) const { return Reihe(S.Stand().Brett, seite); }
     static bool Reihe(const Spielbrett& b, Zahl16 seite) {
         auto gleich = [&](int z, int s) {
             return z < 6 && s >= 0 && s < 7 && b[z * 7 + s] == seite;
@@ -227,15 +208,6 @@ private:
         }
         return z;
     }
-    bool Gewinnt(int spalte) const {
-        Spielbrett b = S.Stand().Brett;
-        const int z = Frei(b, spalte);
-        if (z < 0) {
-            return false;
-        }
-        b[z] = SteinSpieler;
-        return Reihe(b, SteinSpieler);
-    }
     bool Voll() const {
         return std::none_of(S.Stand().Brett.begin(), S.Stand().Brett.begin() + 7,
                             [](Zahl16 z) { return z == Leer; });
@@ -259,15 +231,14 @@ private:
             Regel(S.Stand().AmZug == SteinSpieler && Status == S.Txt().TxtKlicken, "nicht am Zug");
             Regel(!S.ComputerDenkt() && !I.Klickbelegt() && !faellt_ && !I.NeuesSpielAngefordert(),
                   "Zug nicht beendet");
-            Regel(!Reihe(SteinSpieler) && !Reihe(SteinComputer) && !Voll(), "Spielende ohne Ende");
+            Regel(!Reihe(b, SteinSpieler) && !Reihe(b, SteinComputer) && !Voll(),
+                  "Spielende ohne Ende");
         }
     }
 
     std::mt19937_64 wuerfel_;
     double dichte_ = 0.1;
     int budget_ = 0;
-    bool faellt_ = false;
-    int takte_ = 0;
     int endeBoxen_ = 0;
     bool computerBegann_ = false;
     Spielbrett bild_{};

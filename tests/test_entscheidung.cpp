@@ -57,22 +57,20 @@ struct Schrittspur {
 };
 
 TEST(Entscheidungsschleife, NotfallOhneSpalteLaesstAllesNochEinmalLaufen) {
-    auto t = test::AnalyseAus({".......", ".......", ".......", ".......", ".......", "..SC..."}, 6,
-                              Anfaenger);
+    test::Testanalyse t({".......", ".......", ".......", ".......", ".......", "..SC..."}, 6);
     Schrittspur p{"", {{"N", {0, -3, 153}}}};
-    const Entscheidung e = ComputerEntscheiden(t->A, p.Schritte());
+    const Entscheidung e = ComputerEntscheiden(t.A, p.Schritte());
     EXPECT_EQ(e.Spalte, 153);
     EXPECT_EQ(e.Schritt, "9h");
     EXPECT_EQ(e.Durchlaeufe, 3);
     const std::string lauf = "D1 D2 L5 V F1 F2 P A1 A2 W N";
     EXPECT_EQ(p.Spur, lauf + " " + lauf + " " + lauf);
-    EXPECT_EQ(t->A.WertComputer(6, 4), 6); // not cleared between the runs
+    EXPECT_EQ(t.A.WertComputer(6, 4), 6); // not cleared between the runs
 }
 
 TEST(Entscheidungsschleife, VorbereitungLoeschtNurDieVorgesehenenZeilen) {
-    auto t = test::AnalyseAus({".......", ".......", ".......", ".......", ".......", "..SC..."}, 2,
-                              Anfaenger);
-    Analyse& a = t->A;
+    test::Testanalyse t({".......", ".......", ".......", ".......", ".......", "..SC..."}, 2);
+    Analyse& a = t.A;
     a.DrohungComputer(0, 1) = a.DrohungSpieler(0, 7) = 5; // row 0 is kept
     a.Arbeitsfeld(8, 2) = 9;                              // and the floor rows
     a.DrohungComputer(10, 7) = a.DrohungSpieler(9, 1) = a.VerbotHart(9, 4) = 5;

@@ -18,12 +18,8 @@ TEST(Spielablauf, NeuesSpielFuerBeideSeiten) {
     t.S.ComputerBeginntSetzen(true);
     t.S.NeuesSpiel();
     EXPECT_EQ(t.Steine(), 1);
-    EXPECT_EQ(std::count(t.S.Stand().Brett.begin() + 35, t.S.Stand().Brett.end(), SteinComputer),
-              1);
     EXPECT_EQ(t.S.Stand().Zugzaehler, 2);
     EXPECT_EQ(t.S.Stand().AmZug, SteinSpieler);
-    EXPECT_EQ(t.F.Status, t.S.Txt().TxtKlicken);
-    EXPECT_FALSE(t.S.ComputerDenkt());
     EXPECT_TRUE(t.I.NeuStart());
 
     // The next game clears the computer's stone and the full column.

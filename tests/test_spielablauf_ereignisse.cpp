@@ -53,17 +53,6 @@ TEST(SpielablaufEreignisse, NeuesSpielWaehrendDerComputerDenkt) {
 }
 
 TEST(SpielablaufEreignisse, KlicksWaehrendEinesZugsZaehlenNicht) {
-    // The computer's opening move is not inside a click: only the status
-    // line and the falling stone keep the board closed.
-    Testspiel computer;
-    computer.S.ComputerBeginntSetzen(true);
-    computer.F.Bei("Warten", 1, [&] { computer.Klick(4); });
-    computer.F.Bei("AufEreignis", 1, [&] { computer.Klick(5); });
-    computer.S.NeuesSpiel();
-    EXPECT_EQ(computer.Steine(), 1);
-    EXPECT_EQ(computer.F.Anzahl("Zeiger:Sanduhr"), 0);
-    EXPECT_EQ(computer.S.Stand().AmZug, SteinSpieler);
-
     // A second click while the first one's drop looks for its cell.
     Testspiel doppelt;
     doppelt.S.AnimationSetzen(false);
