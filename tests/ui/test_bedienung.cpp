@@ -6,8 +6,13 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <tuple>
 
 namespace steinfall {
 namespace {
@@ -25,6 +30,87 @@ QString Fokus() {
 
 QImage Ansicht(QWidget* control) {
     return control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A mouse event straight to a button item, as while the item holds the mouse:
+// positions outside its area arrive too.
+void Maus(QWidget* item, QEvent::Type art, QPointF ort, Qt::MouseButton knopf) {
+    const Qt::MouseButtons gehalten = art == QEvent::MouseButtonRelease ? Qt::NoButton : knopf;
+    QMouseEvent ereignis(art, ort, item->mapToGlobal(ort),
+                         art == QEvent::MouseMove ? Qt::NoButton : knopf, gehalten, Qt::NoModifier);
+    QCoreApplication::sendEvent(item, &ereignis);
+}
+
+QWidget* Gedrueckt(QWidget* item0) {
+    // Item 1 is the other child of the same name.
+    return item0->parentWidget()->findChildren<Bildflaeche*>(item0->objectName()).at(1);
+}
+
+TEST(Bildknopf, LoestNurAusWennUeberSichLosgelassen) {
+    Testfenster f;
+    auto* knopf = f.Control<Bildflaeche>("picButtonNeuesSpiel");
+    QWidget* gedrueckt = Gedrueckt(knopf);
+    const double b = knopf->width();
+    const double h = knopf->height();
+    f.SteinSetzen(38, 1); // a new game would clear it
+    const QImage mitStein = f.Brett().Bild();
+    EXPECT_FALSE(f.KnopfGedrueckt);
+    EXPECT_TRUE(gedrueckt->isHidden());
+
+    // Moving without a press shows nothing.
+    Maus(knopf, QEvent::MouseMove, {5, 5}, Qt::LeftButton);
+    EXPECT_TRUE(gedrueckt->isHidden());
+
+    // Any button presses; off the button the normal look comes back, the
+    // edges count as on it.
+    Maus(knopf, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton);
+    EXPECT_TRUE(f.KnopfGedrueckt);
+    EXPECT_FALSE(gedrueckt->isHidden());
+    Maus(knopf, QEvent::MouseMove, {-0.5, 5}, Qt::RightButton);
+    EXPECT_TRUE(gedrueckt->isHidden());
+    Maus(knopf, QEvent::MouseMove, {b, h}, Qt::RightButton);
+    EXPECT_FALSE(gedrueckt->isHidden());
+    Maus(knopf, QEvent::MouseMove, {5, h + 0.5}, Qt::RightButton);
+    EXPECT_TRUE(gedrueckt->isHidden());
+    Maus(knopf, QEvent::MouseButtonRelease, {5, h + 0.5}, Qt::RightButton);
+    EXPECT_FALSE(f.KnopfGedrueckt);
+    EXPECT_TRUE(gedrueckt->isHidden());
+    EXPECT_TRUE(f.Gespielt.empty());
+    EXPECT_EQ(f.Brett().Bild(), mitStein) << "released off the button: no new game";
+
+    // A release without a press does nothing either.
+    Maus(knopf, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton);
+    EXPECT_TRUE(f.Gespielt.empty());
+
+    // Off and back on: the action runs.
+    Maus(knopf, QEvent::MouseButtonPress, {5, 5}, Qt::MiddleButton);
+    Maus(knopf, QEvent::MouseMove, {b + 1, 5}, Qt::MiddleButton);
+    Maus(knopf, QEvent::MouseMove, {0, 0}, Qt::MiddleButton);
+    EXPECT_FALSE(gedrueckt->isHidden());
+    Maus(knopf, QEvent::MouseButtonRelease, {0, 0}, Qt::MiddleButton);
+    EXPECT_FALSE(f.KnopfGedrueckt);
+    EXPECT_TRUE(gedrueckt->isHidden());
+    EXPECT_EQ(f.Gespielt, std::vector<std::string>{"KLICK.WAV"});
+    EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett);
+}
+
+TEST(Bildknopf, BeendenFragtUndNeinLaesstDasSpiel) {
+    Testfenster f;
+    f.SteinSetzen(38, 1);
+    const QImage mitStein = f.Brett().Bild();
+    Antworten(QMessageBox::No, [&](QMessageBox& box) {
+        EXPECT_EQ(box.icon(), QMessageBox::Question);
+        EXPECT_EQ(box.text().toStdString(), f.Spielablauf().Txt().TxtBeenden);
+        EXPECT_EQ(box.windowTitle().toStdString(), f.Spielablauf().Txt().TxtBeendenTitel);
+    });
+    QTest::mouseClick(f.Control<Bildflaeche>("picButtonExit"), Qt::LeftButton);
+    EXPECT_EQ(f.Gespielt, std::vector<std::string>{"KLICK.WAV"});
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Brett().Bild(), mitStein);
+
+    Antworten(QMessageBox::Yes);
+    QTest::mouseClick(f.Control<Bildflaeche>("picButtonExit"), Qt::LeftButton);
+    EXPECT_FALSE(f.isVisible()) << "Yes ends the program";
 }
 
 // Tab walks the controls in reading order, once round; each option group is
@@ -45,9 +131,9 @@ TEST(Bedienung, TabInLesereihenfolgeUndInDieGruppeBeiDerGewaehltenOption) {
     // From the board on, wherever the window put the focus first.
     ASSERT_TRUE(weg.contains("picSpielfeld")) << weg.join(' ').toStdString();
     std::rotate(weg.begin(), weg.begin() + weg.indexOf("picSpielfeld"), weg.end());
-    EXPECT_EQ(weg, QStringList({"picSpielfeld", "picButtonNeuesSpiel", "picButtonAnleitung",
-                                "picButtonCopyright", "optAnfangSp1", "optStaerke3",
-                                "picButtonExit"}));
+    EXPECT_EQ(weg,
+              QStringList({"picSpielfeld", "picButtonNeuesSpiel", "picButtonAnleitung",
+                           "picButtonCopyright", "optAnfangSp1", "optStaerke3", "picButtonExit"}));
 
     // Another strength chosen: Tab and Backtab enter the group there.
     QTest::mouseClick(f.Control<QRadioButton>("optStaerke4"), Qt::LeftButton);
@@ -214,6 +300,61 @@ TEST(Bedienung, SchliessenFragtWieBeenden) {
     };
     QTest::mouseClick(f.Control<Bildflaeche>("picSpielfeld"), Qt::LeftButton, {}, QPoint(220, 50));
     EXPECT_TRUE(f.Beendet);
+}
+
+TEST(Zugang, JedesControlMitRolleUndNamen) {
+    Testfenster f;
+    QTest::mouseClick(f.Control<Bildflaeche>("picButtonAnleitung"), Qt::LeftButton);
+    frmAnleitung& a = *f.Anleitung();
+    auto* text = a.findChild<QPlainTextEdit*>("txtAnleitung");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(text)
+                    ->text(QAccessible::Value)
+                    .contains("Viel Spaß beim Knobeln"));
+    a.Zurueck().MouseDown();
+    a.Zurueck().MouseUp(1, 1);
+    QTest::mouseClick(f.Control<Bildflaeche>("picButtonCopyright"), Qt::LeftButton);
+    frmCopyright& c = *f.Copyright();
+
+    const std::vector<std::tuple<QWidget*, QAccessible::Role, QString>> controls = {
+        {f.Control<QWidget>("picButtonNeuesSpiel"), QAccessible::Button, "Neues Spiel"},
+        {f.Control<QWidget>("picButtonAnleitung"), QAccessible::Button, "Anleitung"},
+        {f.Control<QWidget>("picButtonCopyright"), QAccessible::Button, "Info"},
+        {f.Control<QWidget>("picButtonExit"), QAccessible::Button, "Beenden"},
+        {f.Control<QWidget>("frAnfang"), QAccessible::Grouping, "Wer beginnt ?"},
+        {f.Control<QWidget>("optAnfangSp2"), QAccessible::RadioButton, "Computer"},
+        {f.Control<QWidget>("frSpielstaerke"), QAccessible::Grouping, "Spielstärke :"},
+        {f.Control<QWidget>("optStaerke1"), QAccessible::RadioButton, "Anfänger"},
+        {f.Control<QWidget>("lblStatus"), QAccessible::StatusBar,
+         "Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen."},
+        {f.Control<QWidget>("picSpielfeld"), QAccessible::Graphic, "Spielbrett"},
+        {&a.Zurueck().Item(0), QAccessible::Button, "Zurück"},
+        {text, QAccessible::EditableText, "Anleitung"},
+        {&c.CR(0), QAccessible::StaticText, "Morvell Software"},
+        {&c.CR(3), QAccessible::Link, c.CR(3).text()},
+        {&c.CR(4), QAccessible::Link, c.CR(4).text()},
+        {c.findChild<QLabel*>("lblReg"), QAccessible::StaticText, "FREEWARE"},
+        {&c.OK(), QAccessible::Button, "OK"},
+    };
+    for (const auto& [control, rolle, name] : controls) {
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(control);
+        EXPECT_EQ(zugang->role(), rolle) << name.toStdString();
+        EXPECT_EQ(zugang->text(QAccessible::Name), name);
+    }
+}
+
+TEST(Zugang, BrettNenntDieStellung) {
+    Testfenster f;
+    auto* brett = f.Control<Bildflaeche>("picSpielfeld");
+    auto stellung = [&] {
+        return QAccessible::queryAccessibleInterface(brett)->text(QAccessible::Description);
+    };
+    EXPECT_EQ(stellung(), "Spalte 1: leer; Spalte 2: leer; Spalte 3: leer; Spalte 4: leer; "
+                          "Spalte 5: leer; Spalte 6: leer; Spalte 7: leer");
+    // Column 4: the human's stone at its bottom, the computer's answer somewhere.
+    QTest::mouseClick(brett, Qt::LeftButton, {}, QPoint(220, 50));
+    EXPECT_TRUE(stellung().contains("Spalte 4: Spieler")) << stellung().toStdString();
+    EXPECT_EQ(stellung().count("Spieler"), 1);
+    EXPECT_EQ(stellung().count("Computer"), 1);
 }
 
 } // namespace
