@@ -1,16 +1,11 @@
 #include "Testfenster.h"
+#include "app/Start.h"
 #include "ui/Bildflaeche.h"
-#include "ui/frmHaupt.h"
 
-#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <tuple>
 #include <utility>
@@ -40,8 +35,6 @@ TEST(frmHaupt, NachDemStartSpielbereitMitDenVorgaben) {
     EXPECT_EQ(flaeche.pixel(248 + 10, 8 + 10), Kachel);
 
     Spiel& spiel = f.Spielablauf();
-    EXPECT_TRUE(f.Control<QRadioButton>("optStaerke3")->isChecked());
-    EXPECT_TRUE(f.Control<QRadioButton>("optAnfangSp1")->isChecked());
     EXPECT_EQ(spiel.Spielstaerke(), Experte);
     EXPECT_TRUE(f.Klaenge().TonAn);
     EXPECT_TRUE(spiel.AnimationAn());
@@ -130,6 +123,47 @@ TEST(frmHaupt, BildschirmZeigtDasBrettbild) {
     EXPECT_EQ(schirm(), f.Brett().Bild().copy(sichtbar));
     QTest::mouseClick(f.Control<Bildflaeche>("picButtonNeuesSpiel"), Qt::LeftButton);
     EXPECT_EQ(schirm(), Testbilder().Brett.copy(sichtbar));
+}
+
+// The fall's timer runs on while the starting-side question waits; the user
+// answers Yes only after the stone has reached its cell.
+TEST(frmHaupt, FallEndetHinterDerFrageUndMaltNichtsInsNeueSpiel) {
+    Testfenster f;
+    Antworten(QMessageBox::No);
+    QTest::mouseClick(f.Control<QRadioButton>("optAnfangSp2"), Qt::LeftButton);
+    f.Gespielt.clear();
+
+    QTimer jaNachDemFall;
+    jaNachDemFall.setInterval(10);
+    QObject::connect(&jaNachDemFall, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && !f.Faellt()) {
+            jaNachDemFall.stop();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    f.BeimFallStart = [&] {
+        f.BeimFallStart = nullptr;
+        jaNachDemFall.start();
+        QTest::mouseClick(f.Control<QRadioButton>("optAnfangSp1"), Qt::LeftButton);
+    };
+    QTest::mouseClick(f.Control<Bildflaeche>("picSpielfeld"), Qt::LeftButton, {}, QPoint(220, 50));
+
+    EXPECT_EQ(f.Gespielt, std::vector<std::string>{"WAHL.WAV"});
+    EXPECT_EQ(f.Spielablauf().Stand().Brett, Spielbrett{});
+    EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett);
+}
+
+TEST(Start, NurBei96MalPunktProZollInBeidenRichtungen) {
+    EXPECT_TRUE(AnzeigeNormal(96, 96));
+    EXPECT_FALSE(AnzeigeNormal(120, 120));
+    EXPECT_FALSE(AnzeigeNormal(96, 120));
+    EXPECT_FALSE(AnzeigeNormal(120, 96));
+
+    // Qt's default screen runs at 96: the main window opens.
+    const std::unique_ptr<frmHaupt> fenster = Main();
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_TRUE(fenster->isVisible());
 }
 
 TEST(Klang, NurMitAusgabeUndTonAn) {
