@@ -15,8 +15,7 @@ namespace steinfall {
 // The extra rows let a pass look one row above the top or a few rows below
 // the bottom; they read 0 (or floor in the working board). Reading outside
 // the declared rows is a bug in a pass and debug builds stop there.
-template <int ErsteZeile, int LetzteZeile>
-class Analysefeld {
+template <int ErsteZeile, int LetzteZeile> class Analysefeld {
 public:
     static constexpr int Erste = ErsteZeile;
     static constexpr int Letzte = LetzteZeile;
@@ -41,8 +40,7 @@ inline constexpr int Boden = 3;
 
 // FeldLoeschen: clear rows 1..zeilen and columns 1..spalten, rows outer. Counts
 // start at row 1 whatever the array's first row, so a row 0 is kept.
-template <int E, int L>
-void FeldLoeschen(Analysefeld<E, L>& feld, Zahl16 zeilen, Zahl16 spalten) {
+template <int E, int L> void FeldLoeschen(Analysefeld<E, L>& feld, Zahl16 zeilen, Zahl16 spalten) {
     for (int i = 1; i <= zeilen; ++i) {
         for (int j = 1; j <= spalten; ++j) {
             feld(i, j) = 0;

@@ -11,7 +11,7 @@ pakete=(
     weston qt6-wayland openbox pulseaudio pulseaudio-utils sox python3-numpy
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi procps
     build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream
-    clang libclang-rt-14-dev
+    clang clang-format libclang-rt-14-dev
 )
 
 fehlend=()

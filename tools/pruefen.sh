@@ -10,6 +10,9 @@ cd "$(dirname "$0")/.."
 bash tools/einrichten.sh
 jobs=$(nproc)
 
+# Every C++ source as .clang-format lays it out.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTEINFALL_TESTS=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
