@@ -103,6 +103,9 @@ TEST(frmHaupt, NeuesSpielImFallHaeltDenSteinOhneKlackUndLeertDasBrettbild) {
     EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett);
     EXPECT_EQ(f.Spielablauf().Stand().Brett, Spielbrett{});
     EXPECT_EQ(f.StatusText(), f.Spielablauf().Txt().TxtKlicken);
+    // Nothing to wait for: the stopped fall must not paint a frame later.
+    QTest::qWait(120);
+    EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett) << "a frame of the stopped fall";
 }
 
 // The screen follows the board picture: a stone and a new game repaint it.
