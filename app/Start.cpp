@@ -120,37 +120,35 @@ int GeometrieAusgeben(bool originalgroesse) {
     const double verhaeltnis = QGuiApplication::primaryScreen()->devicePixelRatio();
     const QPoint ursprung = fenster.geometry().topLeft();
     auto geraet = [&](double wert) { return static_cast<int>(std::lround(wert * verhaeltnis)); };
+    const Masstab& m = fenster.Massstab();
     QTextStream aus(stdout);
+    auto ausgeben = [&](const char* name, const QRect& ort) {
+        aus << name << " " << geraet(ort.x()) << " " << geraet(ort.y()) << " "
+            << geraet(ort.width()) << " " << geraet(ort.height()) << "\n";
+    };
     aus << "faktor " << faktor << " " << faktor * verhaeltnis << "\n";
     for (const char* name :
          {"picContainer", "picSpielfeld", "lblStatus", "picButtonNeuesSpiel", "picButtonAnleitung",
           "picButtonCopyright", "picButtonExit", "optAnfangSp1", "optAnfangSp2", "optStaerke1",
           "optStaerke3", "optStaerke4"}) {
         const auto* control = fenster.findChild<QWidget*>(QString::fromLatin1(name));
-        const QPoint oben = ursprung + control->mapTo(&fenster, QPoint(0, 0));
-        aus << name << " " << geraet(oben.x()) << " " << geraet(oben.y()) << " "
-            << geraet(control->width()) << " " << geraet(control->height()) << "\n";
+        ausgeben(name, QRect(ursprung + control->mapTo(&fenster, QPoint(0, 0)), control->size()));
     }
     // The side windows' buttons where the windows open without a window
     // manager: centred over the game area.
     const QWidget& flaeche = fenster.Spielflaeche();
     const QPoint mitte = ursprung + flaeche.mapTo(&fenster, flaeche.rect().center());
-    const Masstab& l = fenster.Massstab();
     for (const auto& [fenstername, name, seite, knopf] :
          {std::tuple{"frmAnleitung", "picButtonZurueck", geometrie::Anleitung,
                      geometrie::KnopfZurueck},
           std::tuple{"frmCopyright", "cmdOK", geometrie::Copyright, geometrie::KnopfOK}}) {
-        QRect ort = l.Rechteck(seite);
+        QRect ort = m.Rechteck(seite);
         ort.moveCenter(mitte);
-        aus << fenstername << " " << geraet(ort.x()) << " " << geraet(ort.y()) << " "
-            << geraet(ort.width()) << " " << geraet(ort.height()) << "\n";
-        const QRect k = l.Rechteck(knopf).translated(ort.topLeft());
-        aus << name << " " << geraet(k.x()) << " " << geraet(k.y()) << " " << geraet(k.width())
-            << " " << geraet(k.height()) << "\n";
+        ausgeben(fenstername, ort);
+        ausgeben(name, m.Rechteck(knopf).translated(ort.topLeft()));
     }
     const auto* brett = fenster.findChild<QWidget*>(QStringLiteral("picSpielfeld"));
     const QPoint brettOben = ursprung + brett->mapTo(&fenster, QPoint(0, 0));
-    const Masstab& m = fenster.Massstab();
     for (int zeile = 0; zeile < geometrie::Zeilen; ++zeile) {
         for (int spalte = 0; spalte < geometrie::Spalten; ++spalte) {
             const double x = geometrie::SteinLinks(spalte) + geometrie::SteinGroesse / 2;

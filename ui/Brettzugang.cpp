@@ -72,8 +72,7 @@ bool Brettzugang::Taste(const QKeyEvent& taste) {
     // The digits of the main row and of the keypad both arrive as Key_1..Key_7.
     if (key >= Qt::Key_1 && key < Qt::Key_1 + AnzahlSpalten) {
         if (!taste.isAutoRepeat()) {
-            MarkeZeigen(key - Qt::Key_1);
-            Einwerfen(marke_);
+            Einwerfen(key - Qt::Key_1);
         }
         return true;
     }
@@ -88,7 +87,6 @@ bool Brettzugang::Taste(const QKeyEvent& taste) {
     if (Abwaerts(key)) {
         // A held key drops one stone, not a column full.
         if (!taste.isAutoRepeat()) {
-            MarkeZeigen(marke_);
             Einwerfen(marke_);
         }
         return true;
@@ -115,8 +113,10 @@ void Brettzugang::MarkeVerbergen() {
     Benennen();
 }
 
-// The same road as a click into the column's middle: every rule of a click holds.
+// The same road as a click into the column's middle: every rule of a click
+// holds. The marker shows where the stone went.
 void Brettzugang::Einwerfen(int spalte) {
+    MarkeZeigen(spalte);
     spiel_.picSpielfeld_MouseUp(static_cast<float>(SpaltenRand + (spalte + 0.5) * SpaltenBreite),
                                 BrettbildHoehe / 2);
 }

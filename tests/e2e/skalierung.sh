@@ -84,9 +84,9 @@ pruefen() (
     warten_bis 10 eval '[ "$(lesen)" = "$leer" ]' || fehler "kein leeres Brett"
     # The board as the picture generator draws it at this scale (at 1, 2 and 3
     # the built sets, which it wrote), down to the status line over its last rows.
-    local sy frei ab
-    read -r _ _ sy _ < <(grep '^lblStatus ' "$STEINFALL_GEOMETRIE")
-    frei="${bw}x$((sy - by))"
+    local frei ab
+    frei=$(ort brett)
+    frei=${frei%%+*}
     "$generator" "$arbeit/soll" --massstab "$bildfaktor" 2>/dev/null
     convert "$arbeit/bild.png" -crop "$frei+0+0" +repage "$arbeit/brett.png"
     convert "$arbeit/soll/brett.png" -crop "$frei+0+0" +repage "$arbeit/soll.png"
