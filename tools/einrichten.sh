@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing Steinfall needs on Debian 12.
+# Installs what building, playing and testing Steinfall needs on Debian 12 and 13.
 # Only missing packages are installed; apt-get runs through sudo when not root.
 set -euo pipefail
 
@@ -11,7 +11,7 @@ pakete=(
     weston qt6-wayland openbox pulseaudio pulseaudio-utils sox python3-numpy
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi procps
     build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream
-    clang clang-format libclang-rt-14-dev
+    clang clang-format libclang-rt-dev
 )
 
 fehlend=()
