@@ -2,6 +2,7 @@
 #include "app/Befehlszeile.h"
 #include "app/Start.h"
 #include "app/Startmessung.h"
+#include "ui/FesteGroesse.h"
 #include "ui/frmHaupt.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
         return *befehl.Ende;
     }
     steinfall::AnwendungBenennen();
+    steinfall::FesteGroesseHalten(app);
     // Test harnesses that start the game through other programs ask for the
     // designed size in the environment.
     const bool original =

@@ -3,7 +3,8 @@
 # machine: in a minimal chroot made with debootstrap, into which the current
 # commit is cloned.
 #   bash tools/debian.sh trixie            # every test, as tools/pruefen.sh
-#   bash tools/debian.sh bookworm --schnell  # Debug build, unit and window tests
+#   bash tools/debian.sh trixie --schnell  # tools/pruefen.sh --schnell: Debug build,
+#                                          # unit and window tests
 # The chroot's base system is kept under $STEINFALL_CHROOTS (default
 # /var/cache/steinfall/chroot/<release>) and reused by the next run; the
 # packages that tools/einrichten.sh installs stay in it too. --neu starts from
@@ -88,7 +89,7 @@ git clone -q --no-hardlinks "$quelle" "$wurzel/root/steinfall"
 git -C "$wurzel/root/steinfall" checkout -q "$(git rev-parse HEAD)"
 
 if ((schnell)); then
-    befehl='bash tools/einrichten.sh && bash tools/pruefen.sh --schnell'
+    befehl='bash tools/pruefen.sh --schnell'
 else
     befehl='bash tools/pruefen.sh'
 fi

@@ -7,7 +7,7 @@ Checks that every control is focusable, named and pressable, plays a game
 with the digits and then with the arrows and Return, hears the column of
 every stone and finds it in the board's description,
 answers the end box with Return, opens and leaves the side windows with
-Escape, and quits with Alt+F4 and the question."""
+Escape, and quits by Tab to "Beenden", Return and the question."""
 
 import os
 import re
@@ -23,15 +23,19 @@ TEXTE = {
     "de": dict(brett="Spielbrett", spieler=r"Spieler: Spalte (\d)",
                computer=r"Computer: Spalte (\d)", marke=r"Auswahl: Spalte ({})",
                spalte="Spalte {}: {}", leer="leer", S="Spieler", C="Computer",
-               fenster=[("Anleitung", "Anleitung"), ("Info", "Copyright")]),
+               fenster=[("Anleitung", "Anleitung"), ("Info", "Copyright")], beenden="Beenden"),
     "en": dict(brett="Game board", spieler=r"You: column (\d)",
                computer=r"Computer: column (\d)", marke=r"Selected: column ({})",
                spalte="Column {}: {}", leer="empty", S="you", C="computer",
-               fenster=[("Instructions", "Instructions"), ("About", "About Steinfall")]),
+               fenster=[("Instructions", "Instructions"), ("About", "About Steinfall")],
+               beenden="Quit"),
 }
 # The human's columns (0..6), one a move, round and round; a full one is skipped.
 REIHENFOLGE = [3, 2, 4, 1, 5, 0, 6]
 ZIFFERNZUEGE = 3  # then the arrows and Return
+# Controls by their role, which a screen reader goes by; the role's name
+# differs between AT-SPI versions ("push button" in 2.46, "button" in 2.56).
+BEDIENELEMENTE = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_LINK)
 
 
 class Fehler(Exception):
@@ -100,7 +104,7 @@ class Spieler:
         self.haupt = next(f for f in self.app if f.name == "Steinfall")
         self.brett = warten(lambda: next(iter(alle(self.haupt, self.ist_brett)), None),
                             "das Brett")
-        self.status = alle(self.haupt, lambda k: k.getRoleName() == "status bar")[0]
+        self.status = alle(self.haupt, lambda k: k.getRole() == pyatspi.ROLE_STATUS_BAR)[0]
         self.klicken = self.status.name  # the idle status line
         self.marke = 3  # the marker starts over the middle column
 
@@ -108,8 +112,8 @@ class Spieler:
         try:
             if e.type == "object:state-changed:focused":
                 if e.detail1:
-                    self.fokus.append((e.source.getRoleName(), e.source.name))
-            elif e.source.getRoleName() != "image":
+                    self.fokus.append((e.source.getRole(), e.source.name))
+            elif e.source.getRole() != pyatspi.ROLE_IMAGE:
                 pass
             elif e.type.endswith("accessible-name"):
                 self.namen.append(str(e.any_data))
@@ -119,14 +123,17 @@ class Spieler:
             pass
 
     def ist_brett(self, k):
-        return k.getRoleName() == "image" and k.name.startswith(self.t["brett"])
+        return k.getRole() == pyatspi.ROLE_IMAGE and k.name.startswith(self.t["brett"])
 
     # Every control: focusable, named, and pressable where it acts.
     def controls_pruefen(self, wurzel):
-        for k in alle(wurzel, lambda k: k.getRoleName() in ("push button", "radio button", "link")
+        knoepfe = 0
+        for k in alle(wurzel, lambda k: k.getRole() in BEDIENELEMENTE
                       or self.ist_brett(k)):
-            if k.getRoleName() == "push button" and not zustand(k, pyatspi.STATE_SHOWING):
-                continue  # the pressed look of a picture button
+            if k.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                if not zustand(k, pyatspi.STATE_SHOWING):
+                    continue  # the pressed look of a picture button
+                knoepfe += 1
             name = k.name or f"({k.getRoleName()} ohne Namen)"
             fehlt = [] if k.name else ["Namen"]
             if not zustand(k, pyatspi.STATE_FOCUSABLE):
@@ -142,6 +149,8 @@ class Spieler:
             if fehlt:
                 self.fehler.append(f"{name}: ohne {', '.join(fehlt)}")
                 print("FEHLER:", self.fehler[-1], flush=True)
+        if not knoepfe:
+            raise Fehler(f"kein Knopf in '{wurzel.name}'")
 
     def beschrieben(self, stand):
         """Waits until the board's description tells the stones of `stand`."""
@@ -221,16 +230,19 @@ class Spieler:
         self.beschrieben([[] for _ in range(7)])
         self.einmal_beschrieben(vorher, 1, "das neue Spiel")
 
-    def nebenfenster(self, knopf, titel):
-        # Tab to the picture button, press it with Return.
+    def tab_zu(self, knopf):
+        """Tab until the focus is told to be on the picture button `knopf`."""
         for _ in range(16):
             vorher = len(self.fokus)
             taste("Tab")
             warten(lambda: len(self.fokus) > vorher, f"'{knopf}' mit Tab erreichen", frist=2)
-            if self.fokus[-1] == ("push button", knopf):
+            if self.fokus[-1] == (pyatspi.ROLE_PUSH_BUTTON, knopf):
                 break
         else:
-            raise Fehler(f"'{knopf}' mit Tab nicht erreichbar")
+            raise Fehler(f"'{knopf}' mit Tab nicht erreichbar, der Fokus ging an {self.fokus[-16:]}")
+
+    def nebenfenster(self, knopf, titel):
+        self.tab_zu(knopf)
         taste("Return")
         fenster = warten(self.dialog, f"das Fenster '{titel}'")
         if fenster.name != titel:
@@ -240,9 +252,12 @@ class Spieler:
         self.zu(f"Escape schließt '{titel}'", frist=3)
 
     def beenden(self):
-        taste("alt+F4")
-        frage = warten(self.dialog, "Alt+F4 stellt die Frage", frist=3)
+        self.tab_zu(self.t["beenden"])
+        taste("Return")
+        frage = warten(self.dialog, f"'{self.t['beenden']}' stellt die Frage", frist=3)
         print(f"Frage: {frage.getRoleName()} {frage.name!r}", flush=True)
+        # A screen reader reads the question once it has the keyboard.
+        warten(lambda: zustand(frage, pyatspi.STATE_ACTIVE), "die Frage ist aktiv", frist=3)
         taste("Return")
         warten(lambda: not os.path.exists(f"/proc/{self.pid}"), "das Spiel endet")
 
