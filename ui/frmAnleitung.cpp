@@ -1,8 +1,8 @@
 #include "ui/frmAnleitung.h"
 
+#include "core/Geometrie.h"
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
-#include "ui/Geometrie.h"
 #include "ui/Rasterop.h"
 #include "ui/Sprachtext.h"
 #include "ui/Zugang.h"

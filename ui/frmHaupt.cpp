@@ -1,9 +1,9 @@
 #include "ui/frmHaupt.h"
 
+#include "core/Geometrie.h"
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
 #include "ui/Brettzugang.h"
-#include "ui/Geometrie.h"
 #include "ui/Rasterop.h"
 #include "ui/Skalierung.h"
 #include "ui/Spielbereich.h"
