@@ -1,8 +1,8 @@
 #include "app/Start.h"
 
 #include "ai/Regelspieler.h"
+#include "core/Geometrie.h"
 #include "ui/Bilder.h"
-#include "ui/Geometrie.h"
 #include "ui/Sprachtext.h"
 #include "ui/frmHaupt.h"
 

@@ -3,19 +3,12 @@
 
 set(STEINFALL_ICONGROESSEN 16 22 24 32 48 64 128 256)
 
-if(TARGET steinfall)
-    install(TARGETS steinfall RUNTIME DESTINATION ${STEINFALL_INSTALL_BINDIR})
-    # The window shows the icon even where no theme has it installed.
-    qt_add_resources(steinfall symbol PREFIX /symbol BASE assets/icons
-                     FILES assets/icons/steinfall-32.png assets/icons/steinfall-64.png
-                           assets/icons/steinfall-256.png)
-endif()
-if(TARGET steinfall-ton)
-    install(TARGETS steinfall-ton LIBRARY DESTINATION ${STEINFALL_INSTALL_MODULDIR})
-endif()
-if(TARGET steinfall-analyse)
-    install(TARGETS steinfall-analyse RUNTIME DESTINATION ${STEINFALL_INSTALL_BINDIR})
-endif()
+install(TARGETS steinfall steinfall-analyse RUNTIME DESTINATION ${STEINFALL_INSTALL_BINDIR})
+install(TARGETS steinfall-ton LIBRARY DESTINATION ${STEINFALL_INSTALL_MODULDIR})
+# The window shows the icon even where no theme has it installed.
+qt_add_resources(steinfall symbol PREFIX /symbol BASE assets/icons
+                 FILES assets/icons/steinfall-32.png assets/icons/steinfall-64.png
+                       assets/icons/steinfall-256.png)
 
 file(GLOB STEINFALL_INSTALL_KLAENGE ${CMAKE_SOURCE_DIR}/assets/*.WAV)
 install(FILES ${STEINFALL_INSTALL_KLAENGE} DESTINATION ${STEINFALL_INSTALL_DATENDIR})

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 sekunden=${1:-60}
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTEINFALL_TESTS=OFF \
-    -DSTEINFALL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    -DSTEINFALL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build build-fuzz --target steinfall-analyse-fuzz
 
 # One seed file per request line.

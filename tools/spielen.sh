@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/einrichten.sh
-cmake -S . -B build-spiel -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTEINFALL_TESTS=OFF
+cmake -S . -B build-spiel -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTEINFALL_TESTS=OFF \
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build-spiel --target steinfall steinfall-analyse
 exec build-spiel/bin/steinfall "$@"

@@ -9,7 +9,7 @@ zeilen() {
         -print0 | xargs -0 cat | grep -cv '^[[:space:]]*$'
 }
 
-code=$(zeilen core ai ui app tools)
+code=$(zeilen core ai zeichnen ui app tools)
 tests=$(zeilen tests)
 echo "Code:  $code"
 echo "Tests: $tests"

@@ -1,7 +1,7 @@
 #include "ui/Bilder.h"
 
 #include "core/Sprache.h"
-#include "ui/zeichnen/Zeichnung.h"
+#include "zeichnen/Zeichnung.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "ui/Brettzugang.h"
 
+#include "core/Geometrie.h"
 #include "core/Spiel.h"
 #include "ui/Bildflaeche.h"
-#include "ui/Geometrie.h"
 #include "ui/Sprachtext.h"
 
 #include <QFocusEvent>

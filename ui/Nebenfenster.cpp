@@ -1,7 +1,5 @@
 #include "ui/Nebenfenster.h"
 
-#include "ui/frmHaupt.h"
-
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -11,12 +9,12 @@ namespace steinfall {
 // as transient for their parent, so the window manager keeps them above the
 // game. Locking the game area instead of the whole main window leaves this
 // window enabled.
-Nebenfenster::Nebenfenster(frmHaupt& haupt, const QString& titel)
-    : QWidget(&haupt, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+Nebenfenster::Nebenfenster(Gastgeber& haupt, const QString& titel)
+    : QWidget(&haupt.Hauptfenster(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowCloseButtonHint),
       haupt_(haupt) {
     setWindowTitle(titel);
-    setFont(haupt.font());
+    setFont(haupt.Hauptfenster().font());
 }
 
 void Nebenfenster::Zeigen() {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ui/Gastgeber.h"
+
 #include <QWidget>
 
 namespace steinfall {
-
-class frmHaupt;
 
 // The instructions and the about window: windows of their own that the window
 // manager keeps above the game (they belong to the main window), shown over
@@ -17,7 +17,7 @@ public:
     void Zeigen();
 
 protected:
-    Nebenfenster(frmHaupt& haupt, const QString& titel);
+    Nebenfenster(Gastgeber& haupt, const QString& titel);
 
     // The window's own way back: its button, with sound.
     virtual void Verlassen() = 0;
@@ -25,7 +25,7 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
-    frmHaupt& haupt_;
+    Gastgeber& haupt_;
 };
 
 } // namespace steinfall

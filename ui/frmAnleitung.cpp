@@ -1,12 +1,14 @@
 #include "ui/frmAnleitung.h"
 
+#include "core/Fenster.h"
+#include "core/Geometrie.h"
+#include "ui/Bilder.h"
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
-#include "ui/Geometrie.h"
+#include "ui/Masstab.h"
 #include "ui/Rasterop.h"
 #include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
-#include "ui/frmHaupt.h"
 
 #include <QFrame>
 #include <QPainter>
@@ -66,7 +68,7 @@ namespace g = geometrie;
 
 } // namespace
 
-frmAnleitung::frmAnleitung(frmHaupt& haupt)
+frmAnleitung::frmAnleitung(Gastgeber& haupt)
     : Nebenfenster(haupt, Sprachtext("Anleitung", "Instructions")),
       picAnleitung_(haupt.Bilder().Logo) {
     const Masstab& m = haupt.Massstab();
@@ -91,8 +93,8 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
                                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     picButtonZurueck_ = new Bildknopf(this, haupt.Bilder().KnopfZurueck, "picButtonZurueck",
-                                      m.Rechteck(g::KnopfZurueck), m, haupt.KnopfGedrueckt, haupt,
-                                      [this] { Zurueckkehren(); });
+                                      m.Rechteck(g::KnopfZurueck), m, haupt.KnopfGehalten(),
+                                      haupt.Dienste(), [this] { Zurueckkehren(); });
     picButtonZurueck_->Beschriften(Sprachtext("Zurück", "Back"));
     txtAnleitung_->setAccessibleName(windowTitle());
     Form_Load();

@@ -9,7 +9,6 @@ class QPlainTextEdit;
 namespace steinfall {
 
 class Bildknopf;
-class frmHaupt;
 
 // The game's instructions, a fixed German text and its English. Each line
 // begins with five spaces and ends with CR LF, the last one too.
@@ -21,7 +20,7 @@ extern const char* const AnleitungTextEnglisch;
 class frmAnleitung : public Nebenfenster {
     Q_OBJECT
 public:
-    explicit frmAnleitung(frmHaupt& haupt);
+    explicit frmAnleitung(Gastgeber& haupt);
 
     QPlainTextEdit& Text() const { return *txtAnleitung_; }
     Bildknopf& Zurueck() const { return *picButtonZurueck_; }

@@ -1,11 +1,13 @@
 #include "ui/frmCopyright.h"
 
+#include "core/Fenster.h"
+#include "core/Geometrie.h"
+#include "ui/Bilder.h"
 #include "ui/Bildflaeche.h"
-#include "ui/Geometrie.h"
+#include "ui/Masstab.h"
 #include "ui/Rasterop.h"
 #include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
-#include "ui/frmHaupt.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -45,7 +47,7 @@ QString Verweis(int index, const QString& text) {
     return {};
 }
 
-frmCopyright::frmCopyright(frmHaupt& haupt)
+frmCopyright::frmCopyright(Gastgeber& haupt)
     : Nebenfenster(haupt, Sprachtext("Copyright", "About Steinfall")) {
     const Masstab& m = haupt.Massstab();
     setFixedSize(m.PixelX(g::Copyright.Breite), m.PixelY(g::Copyright.Hoehe));
@@ -193,7 +195,7 @@ void frmCopyright::lblCR_Click(int index) {
 }
 
 void frmCopyright::cmdOK_Click() {
-    haupt_.PlaySound("KLICK.WAV");
+    haupt_.Dienste().PlaySound("KLICK.WAV");
     haupt_.Freigeben();
     hide();
 }

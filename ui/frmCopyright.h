@@ -11,8 +11,6 @@ class QPushButton;
 
 namespace steinfall {
 
-class frmHaupt;
-
 // The target contact line `index` of the about window opens, given its
 // text: the web line (3) as it stands, the mail line (4) as a new mail with
 // the subject "Steinfall"; the other lines open nothing (empty).
@@ -23,7 +21,7 @@ QString Verweis(int index, const QString& text);
 class frmCopyright : public Nebenfenster {
     Q_OBJECT
 public:
-    explicit frmCopyright(frmHaupt& haupt);
+    explicit frmCopyright(Gastgeber& haupt);
 
     QLabel& CR(int index) const { return *lblCR_[index]; }
     QPushButton& OK() const { return *cmdOK_; }

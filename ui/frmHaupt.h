@@ -6,6 +6,7 @@
 #include "ui/Bilder.h"
 #include "ui/Brettbild.h"
 #include "ui/Fall.h"
+#include "ui/Gastgeber.h"
 #include "ui/Klang.h"
 #include "ui/Masstab.h"
 
@@ -29,7 +30,7 @@ class frmCopyright;
 // middle. It translates mouse, option and key events for the game flow
 // `Spiel` and offers it the services of the Fenster: status line, pointer,
 // board picture, falling stone, message boxes, sounds and waits.
-class frmHaupt : public QWidget, public Fenster {
+class frmHaupt : public QWidget, public Fenster, public Gastgeber {
     Q_OBJECT
 public:
     // The window plays against `computer` and keeps it as long as it lives.
@@ -46,23 +47,27 @@ public:
     Spiel& Spielablauf() { return spiel_; }
     Klang& Klaenge() { return klang_; }
     const Brettbild& Brett() const { return brettbild_; }
-    const Bildsatz& Bilder() const { return bilder_; }
+    const Bildsatz& Bilder() const override { return bilder_; }
     // Twips to logical pixels of the scaled layout, and to the pictures' pixels.
-    const Masstab& Massstab() const { return masstab_; }
-    const Masstab& Bildmassstab() const { return bildmasstab_; }
-    double Faktor() const { return faktor_; }
+    const Masstab& Massstab() const override { return masstab_; }
+    const Masstab& Bildmassstab() const override { return bildmasstab_; }
+    double Faktor() const override { return faktor_; }
     const Brettzugang& Zugang() const { return *brettzugang_; }
     // The secondary windows once they have been opened, else null.
     frmAnleitung* Anleitung() const { return frmAnleitung_.get(); }
     frmCopyright* Copyright() const { return frmCopyright_.get(); }
     // The game area: board, status line, buttons and options.
-    QWidget& Spielflaeche() const;
+    QWidget& Spielflaeche() const override;
 
     // While a side window is open, the game takes no input: the game area is
     // disabled (keeping its look), and activating the main window brings the
     // side window up again. Freigeben gives the game back.
-    void Sperren(QWidget* nebenfenster);
-    void Freigeben();
+    void Sperren(QWidget* nebenfenster) override;
+    void Freigeben() override;
+    // The rest of what the side windows take from it.
+    QWidget& Hauptfenster() override { return *this; }
+    bool& KnopfGehalten() override { return KnopfGedrueckt; }
+    Fenster& Dienste() override { return *this; }
 
     void StatusSetzen(const std::string& text) override;
     std::string StatusText() const override;

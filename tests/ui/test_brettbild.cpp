@@ -8,7 +8,7 @@
 #include "ui/Fall.h"
 #include "ui/Masstab.h"
 #include "ui/Warten.h"
-#include "ui/zeichnen/Zeichnung.h"
+#include "zeichnen/Zeichnung.h"
 
 #include <gtest/gtest.h>
 

@@ -39,7 +39,10 @@ TEST(frmAnleitung, OeffnenZurueckUndWiederVonVorn) {
     a.Text().verticalScrollBar()->setValue(a.Text().verticalScrollBar()->maximum());
     a.Text().selectAll();
 
-    QTest::mouseClick(&a.Zurueck().Item(0), Qt::RightButton);
+    // Its button holds the flag that all picture buttons share.
+    QTest::mousePress(&a.Zurueck().Item(0), Qt::RightButton);
+    EXPECT_TRUE(f.KnopfGedrueckt);
+    QTest::mouseRelease(&a.Zurueck().Item(0), Qt::RightButton);
     EXPECT_FALSE(a.isVisible());
     EXPECT_TRUE(f.Spielflaeche().isEnabled());
     EXPECT_EQ(f.Gespielt.back(), "KLICK.WAV");

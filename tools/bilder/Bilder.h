@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/zeichnen/Zeichnung.h"
+#include "zeichnen/Zeichnung.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-// steinfall-bilder: writes every picture and wave file the game's windows use.
+// steinfall-bilder: writes every picture the game's windows use.
 //
 //   steinfall-bilder <ordner> [--vorschau <datei.png>]
 //   steinfall-bilder <ordner> --massstab <faktor>
@@ -8,7 +8,6 @@
 // game's raster operations, for a look by eye.
 
 #include "Bilder.h"
-#include "Klaenge.h"
 #include "Symbol.h"
 
 #include <QDir>
@@ -60,8 +59,6 @@ int main(int argc, char** argv) {
         SchriftenLaden();
         const auto bilder = AlleBilder();
         BilderPruefen(bilder);
-        const auto klaenge = AlleKlaenge();
-        KlaengePruefen(klaenge);
 
         for (const auto& [name, bild] : bilder) {
             if (!bild.save(ordner + "/" + name, "PNG", 0)) {
@@ -69,9 +66,6 @@ int main(int argc, char** argv) {
             }
         }
         SymboleSchreiben(ordner + "/icons");
-        for (const Klang& k : klaenge) {
-            WaveSchreiben(ordner + "/" + k.Datei, k.Proben);
-        }
         if (argumente.size() == 4) {
             VorschauZeichnen(ordner, argumente[3]);
         }

@@ -1,6 +1,6 @@
 #include "Klaenge.h"
 
-#include "ui/zeichnen/Raster.h"
+#include "zeichnen/Raster.h"
 
 #include <algorithm>
 #include <cmath>

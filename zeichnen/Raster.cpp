@@ -1,4 +1,4 @@
-#include "ui/zeichnen/Raster.h"
+#include "zeichnen/Raster.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ui/zeichnen/Zeichnung.h"
+#include "zeichnen/Zeichnung.h"
 
 #include <QFont>
 #include <QFontMetricsF>

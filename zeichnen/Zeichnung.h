@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/Geometrie.h"
-#include "ui/zeichnen/Raster.h"
+#include "core/Geometrie.h"
+#include "zeichnen/Raster.h"
 
 #include <QImage>
 #include <QString>
