@@ -34,9 +34,15 @@ private:
 };
 
 using Arbeitsbrett = Analysefeld<1, 8>; // 0 empty, 1 computer, 2 human, 3 floor
+// A score array: WertComputer or WertSpieler.
+using Wertfeld = Analysefeld<1, 8>;
 
-// Floor value of working-board rows 7 and 8.
+// Floor value of working-board rows 7 and 8, the two rows under the board.
 inline constexpr int Boden = 3;
+inline constexpr int ErsteBodenzeile = AnzahlZeilen + 1;
+
+// The middle column, counting columns from 1.
+inline constexpr int Mittelspalte = (AnzahlSpalten + 1) / 2;
 
 // FeldLoeschen: clear rows 1..zeilen and columns 1..spalten, rows outer. Counts
 // start at row 1 whatever the array's first row, so a row 0 is kept.
@@ -59,8 +65,8 @@ struct Wahlsatz {
 // the steps read (the game state, the random source, the event hook).
 struct Analyse {
     Arbeitsbrett Arbeitsfeld;
-    Analysefeld<1, 8> WertComputer;
-    Analysefeld<1, 8> WertSpieler;
+    Wertfeld WertComputer;
+    Wertfeld WertSpieler;
     Analysefeld<0, 10> DrohungComputer;
     Analysefeld<0, 9> DrohungSpieler;
     Analysefeld<1, 9> VerbotHart;

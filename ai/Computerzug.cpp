@@ -12,18 +12,22 @@ constexpr Zahl16 DritterComputerzug = 6;
 // Full columns when only two are left.
 constexpr Zahl16 AlleBisAufZweiVoll = AnzahlSpalten - 2;
 
-// Rows as declared, columns 1..7, in this order. Row 0 of the two threat
-// arrays and the floor rows of the working board stay as they are.
+// Rows 1 to the array's last, all columns, in this order. Row 0 of the two
+// threat arrays and the floor rows of the working board stay as they are.
+template <int E, int L> void BisZurLetztenZeileLoeschen(Analysefeld<E, L>& feld) {
+    FeldLoeschen(feld, L, AnzahlSpalten);
+}
+
 void FelderLoeschen(Analyse& a) {
-    FeldLoeschen(a.WertComputer, 8, 7);
-    FeldLoeschen(a.WertSpieler, 8, 7);
-    FeldLoeschen(a.VerbotHart, 9, 7);
-    FeldLoeschen(a.MeidenLeicht, 6, 7);
-    FeldLoeschen(a.VerbotWeich, 8, 7);
-    FeldLoeschen(a.Meiden, 8, 7);
-    FeldLoeschen(a.DrohungComputer, 10, 7);
-    FeldLoeschen(a.DrohungSpieler, 9, 7);
-    FeldLoeschen(a.Arbeitsfeld, 6, 7);
+    BisZurLetztenZeileLoeschen(a.WertComputer);
+    BisZurLetztenZeileLoeschen(a.WertSpieler);
+    BisZurLetztenZeileLoeschen(a.VerbotHart);
+    BisZurLetztenZeileLoeschen(a.MeidenLeicht);
+    BisZurLetztenZeileLoeschen(a.VerbotWeich);
+    BisZurLetztenZeileLoeschen(a.Meiden);
+    BisZurLetztenZeileLoeschen(a.DrohungComputer);
+    BisZurLetztenZeileLoeschen(a.DrohungSpieler);
+    FeldLoeschen(a.Arbeitsfeld, AnzahlZeilen, AnzahlSpalten);
 }
 
 } // namespace

@@ -4,6 +4,13 @@ namespace steinfall {
 
 namespace {
 
+// A window of four cells; the start cells of a pass keep its last three on
+// the board.
+constexpr int Fensterlaenge = 4;
+constexpr int BisSpalte = AnzahlSpalten - (Fensterlaenge - 1); // 4
+constexpr int BisZeile = AnzahlZeilen - (Fensterlaenge - 1);   // 3
+constexpr int AbSpalte = Fensterlaenge;                        // 4, falling to the left
+
 // One window pass: four cells from the top cell (r, c) in steps of
 // (SchrittZeile, SchrittSpalte); the gap is cell number Luecke (0 = top cell).
 struct Viererpass {
@@ -17,28 +24,30 @@ struct Viererpass {
 };
 
 // The passes in the order they run.
+// clang-format off
 constexpr Viererpass Passe[] = {
     // horizontal, gap from the right end to the left end
-    {0, 1, 3, 1, 4, 1, 6, false, false},
-    {0, 1, 2, 1, 4, 1, 6, false, false},
-    {0, 1, 1, 1, 4, 1, 6, false, false},
-    {0, 1, 0, 1, 4, 1, 6, false, false},
+    {0, 1,  3, 1,        BisSpalte,     1, AnzahlZeilen, false, false},
+    {0, 1,  2, 1,        BisSpalte,     1, AnzahlZeilen, false, false},
+    {0, 1,  1, 1,        BisSpalte,     1, AnzahlZeilen, false, false},
+    {0, 1,  0, 1,        BisSpalte,     1, AnzahlZeilen, false, false},
     // vertical, gap on top
-    {1, 0, 0, 1, 7, 1, 3, true, false},
+    {1, 0,  0, 1,        AnzahlSpalten, 1, BisZeile,     true,  false},
     // falling to the right, gap from the upper to the lower end
-    {1, 1, 0, 1, 4, 1, 3, false, false},
-    {1, 1, 1, 1, 4, 1, 3, false, false},
-    {1, 1, 2, 1, 4, 1, 3, false, false},
-    {1, 1, 3, 1, 4, 1, 3, false, true},
+    {1, 1,  0, 1,        BisSpalte,     1, BisZeile,     false, false},
+    {1, 1,  1, 1,        BisSpalte,     1, BisZeile,     false, false},
+    {1, 1,  2, 1,        BisSpalte,     1, BisZeile,     false, false},
+    {1, 1,  3, 1,        BisSpalte,     1, BisZeile,     false, true},
     // falling to the left, gap from the upper to the lower end
-    {1, -1, 0, 4, 7, 1, 3, false, false},
-    {1, -1, 1, 4, 7, 1, 3, false, false},
-    {1, -1, 2, 4, 7, 1, 3, false, false},
-    {1, -1, 3, 4, 7, 1, 3, false, false},
+    {1, -1, 0, AbSpalte, AnzahlSpalten, 1, BisZeile,     false, false},
+    {1, -1, 1, AbSpalte, AnzahlSpalten, 1, BisZeile,     false, false},
+    {1, -1, 2, AbSpalte, AnzahlSpalten, 1, BisZeile,     false, false},
+    {1, -1, 3, AbSpalte, AnzahlSpalten, 1, BisZeile,     false, false},
 };
+// clang-format on
 
 bool Passt(const Analyse& a, const Viererpass& p, int r, int c, int seite) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < Fensterlaenge; ++i) {
         const int zelle = a.Arbeitsfeld(r + i * p.SchrittZeile, c + i * p.SchrittSpalte);
         if (zelle != (i == p.Luecke ? 0 : seite)) {
             return false;

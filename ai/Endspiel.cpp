@@ -12,7 +12,7 @@ bool IstVoll(const Analyse& a, int spalte) {
 // cell of either side (all free cells when there is none).
 Zahl16 FreieUnterDrohung(const Analyse& a, int spalte) {
     Zahl16 anzahl = 0;
-    for (int zeile = 6; zeile >= 1; --zeile) {
+    for (int zeile = AnzahlZeilen; zeile >= 1; --zeile) {
         if (a.Arbeitsfeld(zeile, spalte) != 0) {
             continue;
         }

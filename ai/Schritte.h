@@ -11,7 +11,7 @@ namespace steinfall {
 // Final choice: the best positive score the bans allow (uses one draw).
 Zahl16 BesteSpalteWaehlen(Analyse& a);
 // Offers one cell of a score array to the choice record.
-void ZelleWerten(Analyse& a, const Analysefeld<1, 8>& wert, Zahl16 zeile, Zahl16 spalte);
+void ZelleWerten(Analyse& a, const Wertfeld& wert, Zahl16 zeile, Zahl16 spalte);
 
 // Fallback choice by column danger, at random among the least dangerous.
 Zahl16 NotfallWahl(Analyse& a);

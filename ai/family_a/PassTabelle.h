@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ai/family_a/Ausnahmen.h"
+#include "core/Brett.h"
 #include "core/Zahl16.h"
 
 #include <array>
@@ -30,9 +31,14 @@ struct Richtung {
     Zahl16 LetzteZeile;
 };
 
-inline constexpr Richtung Waagerecht{0, 1, 1, 4, 1, 6};
-inline constexpr Richtung RechtsFallend{1, 1, 1, 4, 1, 3};
-inline constexpr Richtung LinksFallend{1, -1, 4, 7, 1, 3};
+// The cells of a window after its anchor.
+inline constexpr int Fensterrest = 3;
+inline constexpr Zahl16 LetzteAnkerspalte = AnzahlSpalten - Fensterrest; // 4
+inline constexpr Zahl16 LetzteAnkerzeile = AnzahlZeilen - Fensterrest;   // 3 (diagonals)
+
+inline constexpr Richtung Waagerecht{0, 1, 1, LetzteAnkerspalte, 1, AnzahlZeilen};
+inline constexpr Richtung RechtsFallend{1, 1, 1, LetzteAnkerspalte, 1, LetzteAnkerzeile};
+inline constexpr Richtung LinksFallend{1, -1, 1 + Fensterrest, AnzahlSpalten, 1, LetzteAnkerzeile};
 
 // One gap: its window position, the base of lines a and e, the U of line c,
 // and the exception that changes one of its rules, if any.

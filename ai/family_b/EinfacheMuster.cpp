@@ -212,7 +212,7 @@ constexpr EinfachesMuster Tabelle[] = {
 // Every cell a pass reads or writes lies in rows 1..8 and columns 1..7 over
 // its whole scan range, and the numbers are the 44 the dispatcher expects.
 constexpr bool ImFeld(const EinfachesMuster& m, Versatz v) {
-    return m.Zeilen.Erste + v.Zeile >= 1 && m.Zeilen.Letzte + v.Zeile <= 8 &&
+    return m.Zeilen.Erste + v.Zeile >= 1 && m.Zeilen.Letzte + v.Zeile <= Arbeitsbrett::Letzte &&
            m.Spalten.Erste + v.Spalte >= 1 && m.Spalten.Letzte + v.Spalte <= AnzahlSpalten;
 }
 
