@@ -10,6 +10,9 @@
 
 namespace steinfall {
 
+// The words of the computer player (own, playable, threat cell, gap, ...) are
+// those of docs/computerspieler.md, "Wörter und Zählweise".
+
 // One analysis array, indexed (row, column) as the rules count: columns 1..7,
 // rows ErsteZeile..LetzteZeile. Rows 1..6 are the board, row 1 at the top.
 // The extra rows let a pass look one row above the top or a few rows below
@@ -64,15 +67,17 @@ struct Wahlsatz {
 // marker arrays, the choice record, the side codes, and the outside things
 // the steps read (the game state, the random source, the event hook).
 struct Analyse {
+    // The arrays ("Die Felder" in the legend). The four marker arrays are the
+    // danger ladder, from the hard ban down to the mildest mark.
     Arbeitsbrett Arbeitsfeld;
-    Wertfeld WertComputer;
-    Wertfeld WertSpieler;
-    Analysefeld<0, 10> DrohungComputer;
-    Analysefeld<0, 9> DrohungSpieler;
-    Analysefeld<1, 9> VerbotHart;
-    Analysefeld<1, 8> VerbotWeich;
-    Analysefeld<1, 8> Meiden;
-    Analysefeld<1, 6> MeidenLeicht;
+    Wertfeld WertComputer;              // scores of the computer's patterns (attack)
+    Wertfeld WertSpieler;               // scores of the human's patterns (defence)
+    Analysefeld<0, 10> DrohungComputer; // 1 = threat cell of the computer
+    Analysefeld<0, 9> DrohungSpieler;   // 1 = threat cell of the human
+    Analysefeld<1, 9> VerbotHart;       // hard ban: the final choice never takes it
+    Analysefeld<1, 8> VerbotWeich;      // soft ban: taken only for 20 or more
+    Analysefeld<1, 8> Meiden;           // avoid (read by the fallback only)
+    Analysefeld<1, 6> MeidenLeicht;     // avoid mildly (read by the fallback only)
     Wahlsatz Wahl;
 
     // Side codes during analysis. A pass given side S treats a cell equal to S

@@ -1,3 +1,5 @@
+// The final choice (docs/computerspieler.md, "Die Endwahl").
+
 #include "ai/Schritte.h"
 
 namespace steinfall {

@@ -1,3 +1,11 @@
+// 9a.4 and 9a.6: stacked pairs (docs/computerspieler.md, "Gestapelte
+// Drohungen"). Once the lower cell can be played the pair decides the game:
+// whoever blocks it opens the upper one.
+//
+//   T     upper threat cell (r, c)
+//   T     lower threat cell (r + 1, c)
+//   #     occupied: the lower one is playable
+
 #include "ai/Schritte.h"
 
 namespace steinfall {

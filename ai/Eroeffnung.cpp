@@ -10,6 +10,7 @@ constexpr int Unten = AnzahlZeilen;
 
 } // namespace
 
+// 9d (docs/computerspieler.md, "Eröffnung").
 void EroeffnungZufall(Analyse& a) {
     a.Zufall->Saeen();
     const double x = a.Zufall->Ziehen();

@@ -1,3 +1,10 @@
+// 9a.5: a move that turns two stones of one side into an open three
+// (docs/computerspieler.md, "Fünferfenster"). Member 7:
+//
+//   P1 P2 P3 P4 P5
+//    .  x  M  x  .     M: +10, and the bonus when P1 and P5 can both be played
+//    #  #  #  #  #     at once, which makes the three a double threat
+
 #include "ai/Schritte.h"
 
 namespace steinfall {

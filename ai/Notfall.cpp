@@ -1,3 +1,6 @@
+// 9h, the fallback choice (docs/computerspieler.md, "Die Notfallwahl"): whole
+// columns judged by their worst marker, scores ignored.
+
 #include "ai/Schritte.h"
 
 #include <array>

@@ -6,6 +6,12 @@
 
 // The passes of family B that are one rule each: own stones, empty and
 // occupied cells around the anchor, a few further tests, one write per side.
+// Cells are offsets (rows down, columns right) from the anchor. B28, the
+// pass with two bonuses:
+//
+//   r    . x x +     +: the three in row r, its end (r, c) playable, and the
+//   r+1  # . x #        diagonal from (r, c+1) threatens right above that end
+//   r+2  . . . x
 
 namespace steinfall::familie_b {
 
