@@ -11,7 +11,9 @@
 namespace steinfall {
 
 // The words of the computer player (own, playable, threat cell, gap, ...) are
-// those of docs/computerspieler.md, "Wörter und Zählweise".
+// those of docs/computerspieler.md, "Wörter und Zählweise". In the pictures of
+// the comments x is an own stone, S and C a stone of the human and of the
+// computer, . empty, # occupied (a stone or the floor), ? any.
 
 // One analysis array, indexed (row, column) as the rules count: columns 1..7,
 // rows ErsteZeile..LetzteZeile. Rows 1..6 are the board, row 1 at the top.

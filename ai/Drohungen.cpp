@@ -62,9 +62,9 @@ bool Passt(const Analyse& a, const Viererpass& p, int r, int c, int seite) {
 // A threat cell G = (g, h) that is not the vertical one. Playable now, it
 // scores 101. Floating over the empty cell U, it marks the cells below:
 //
-//   o o o G     G  threat cell of the human
-//   x x o U     U  VerbotHart when W is occupied (VerbotWeich for the computer)
-//   x o x W     W  two below G: -3 in both score arrays; Meiden for the human
+//   S S S G     G  threat cell of the human (S)
+//   C C S U     U  VerbotHart when W is occupied (VerbotWeich for the computer)
+//   C S C W     W  two below G: -3 in both score arrays; Meiden for the human
 void DrohungEintragen(Analyse& a, int g, int h, bool eigen) {
     auto& wert = eigen ? a.WertComputer : a.WertSpieler;
     if (a.Arbeitsfeld(g + 1, h) != 0) {

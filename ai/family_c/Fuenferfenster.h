@@ -8,8 +8,8 @@ namespace steinfall::familie_c {
 // holds two computer stones and one gap that can be played now; marks the gap.
 // No row of four fits between the two own stones.
 //
-//   o x x + o     +: MeidenLeicht (likewise o x + x o and o + x x o)
-//   # # # # #
+//   S C C + S     S own (in play the human's), C the computer's, + MeidenLeicht
+//   # # # # #     (likewise S C + C S and S + C C S)
 void GeschlossenesFuenferfenster(Analyse& a, Zahl16 seite);
 
 } // namespace steinfall::familie_c
