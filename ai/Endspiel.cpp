@@ -28,10 +28,10 @@ Zahl16 FreieUnterDrohung(const Analyse& a, int spalte) {
 // now, the gap at c+1 one stone later, and the computer threatens above c+3.
 //
 //          c  c+1 c+2 c+3 c+4
-//   r-1    ?   ?   ?   D   ?     D: threat cell of the computer, none of the human
-//   r      x   .   x   .   x
-//   r+1    ?   .   ?   #   ?
-//   r+2    ?   #   ?   ?   ?
+//   r-1    ?   .   ?   D   ?     D: threat cell of the computer, none of the human
+//   r      C   .   C   .   C
+//   r+1    #   .   #   #   #
+//   r+2    #   #   #   #   #
 bool FormFeuert(const Analyse& a, int r, int c) {
     const auto& f = a.Arbeitsfeld;
     const int eigen = a.CodeComputer;

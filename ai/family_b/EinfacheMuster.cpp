@@ -10,8 +10,8 @@
 // pass with two bonuses:
 //
 //   r    . x x +     +: the three in row r, its end (r, c) playable, and the
-//   r+1  # . x #        diagonal from (r, c+1) threatens right above that end
-//   r+2  . . . x
+//   r+1  # # x #        diagonal from (r, c+1) threatens right above that end
+//   r+2  # # # x
 
 namespace steinfall::familie_b {
 
