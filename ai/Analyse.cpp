@@ -4,7 +4,7 @@ namespace steinfall {
 
 void Analyse::BodenLegen() {
     FeldLoeschen(Arbeitsfeld, AnzahlZeilen, AnzahlSpalten);
-    for (int zeile = 7; zeile <= 8; ++zeile) {
+    for (int zeile = ErsteBodenzeile; zeile <= Arbeitsbrett::Letzte; ++zeile) {
         for (int spalte = 1; spalte <= AnzahlSpalten; ++spalte) {
             Arbeitsfeld(zeile, spalte) = Boden;
         }
@@ -16,8 +16,8 @@ void FeldKopieren(Analyse& a, const Spielbrett& brett, Zahl16 amZug) {
         if (brett[i] == Leer) {
             continue;
         }
-        const int zeile = i / 7 + 1;
-        const int spalte = i - (zeile - 1) * 7 + 1;
+        const int zeile = i / AnzahlSpalten + 1;
+        const int spalte = i - (zeile - 1) * AnzahlSpalten + 1;
         a.Arbeitsfeld(zeile, spalte) = (brett[i] == amZug) ? 1 : 2;
     }
     a.CodeEigen = 1;

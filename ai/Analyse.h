@@ -10,6 +10,11 @@
 
 namespace steinfall {
 
+// The words of the computer player (own, playable, threat cell, gap, ...) are
+// those of docs/computerspieler.md, "Wörter und Zählweise". In the pictures of
+// the comments x is an own stone, S and C a stone of the human and of the
+// computer, . empty, # occupied (a stone or the floor), ? any.
+
 // One analysis array, indexed (row, column) as the rules count: columns 1..7,
 // rows ErsteZeile..LetzteZeile. Rows 1..6 are the board, row 1 at the top.
 // The extra rows let a pass look one row above the top or a few rows below
@@ -34,9 +39,15 @@ private:
 };
 
 using Arbeitsbrett = Analysefeld<1, 8>; // 0 empty, 1 computer, 2 human, 3 floor
+// A score array: WertComputer or WertSpieler.
+using Wertfeld = Analysefeld<1, 8>;
 
-// Floor value of working-board rows 7 and 8.
+// Floor value of working-board rows 7 and 8, the two rows under the board.
 inline constexpr int Boden = 3;
+inline constexpr int ErsteBodenzeile = AnzahlZeilen + 1;
+
+// The middle column, counting columns from 1.
+inline constexpr int Mittelspalte = (AnzahlSpalten + 1) / 2;
 
 // FeldLoeschen: clear rows 1..zeilen and columns 1..spalten, rows outer. Counts
 // start at row 1 whatever the array's first row, so a row 0 is kept.
@@ -58,15 +69,17 @@ struct Wahlsatz {
 // marker arrays, the choice record, the side codes, and the outside things
 // the steps read (the game state, the random source, the event hook).
 struct Analyse {
+    // The arrays ("Die Felder" in the legend). The four marker arrays are the
+    // danger ladder, from the hard ban down to the mildest mark.
     Arbeitsbrett Arbeitsfeld;
-    Analysefeld<1, 8> WertComputer;
-    Analysefeld<1, 8> WertSpieler;
-    Analysefeld<0, 10> DrohungComputer;
-    Analysefeld<0, 9> DrohungSpieler;
-    Analysefeld<1, 9> VerbotHart;
-    Analysefeld<1, 8> VerbotWeich;
-    Analysefeld<1, 8> Meiden;
-    Analysefeld<1, 6> MeidenLeicht;
+    Wertfeld WertComputer;              // scores of the computer's patterns (attack)
+    Wertfeld WertSpieler;               // scores of the human's patterns (defence)
+    Analysefeld<0, 10> DrohungComputer; // 1 = threat cell of the computer
+    Analysefeld<0, 9> DrohungSpieler;   // 1 = threat cell of the human
+    Analysefeld<1, 9> VerbotHart;       // hard ban: the final choice never takes it
+    Analysefeld<1, 8> VerbotWeich;      // soft ban: taken only for 20 or more
+    Analysefeld<1, 8> Meiden;           // avoid (read by the fallback only)
+    Analysefeld<1, 6> MeidenLeicht;     // avoid mildly (read by the fallback only)
     Wahlsatz Wahl;
 
     // Side codes during analysis. A pass given side S treats a cell equal to S

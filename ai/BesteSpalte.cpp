@@ -1,3 +1,5 @@
+// The final choice (docs/computerspieler.md, "Die Endwahl").
+
 #include "ai/Schritte.h"
 
 namespace steinfall {
@@ -9,7 +11,7 @@ constexpr Zahl16 WeichVerbotenBis = 19;
 
 } // namespace
 
-void ZelleWerten(Analyse& a, const Analysefeld<1, 8>& wert, Zahl16 zeile, Zahl16 spalte) {
+void ZelleWerten(Analyse& a, const Wertfeld& wert, Zahl16 zeile, Zahl16 spalte) {
     const Zahl16 v = wert(zeile, spalte);
     if (v <= a.Wahl.Wert) {
         return; // ties keep the earlier cell
@@ -34,13 +36,13 @@ Zahl16 BesteSpalteWaehlen(Analyse& a) {
     // Centre first, then outward; the coin picks one of the two orders for the
     // computer's scores and the mirrored one for the human's. (Neither order
     // keeps to one side: 4, 5, 3, then 2 before 6.)
-    static constexpr int FuenfVorDrei[7] = {4, 5, 3, 2, 6, 1, 7};
-    static constexpr int DreiVorFuenf[7] = {4, 3, 5, 6, 2, 7, 1};
+    static constexpr int FuenfVorDrei[AnzahlSpalten] = {4, 5, 3, 2, 6, 1, 7};
+    static constexpr int DreiVorFuenf[AnzahlSpalten] = {4, 3, 5, 6, 2, 7, 1};
     const int* reiheComputer = k == 2 ? FuenfVorDrei : DreiVorFuenf;
     const int* reiheSpieler = k == 2 ? DreiVorFuenf : FuenfVorDrei;
 
     // Cells of full columns are not offered: their column cannot take a stone.
-    auto anbieten = [&](const Analysefeld<1, 8>& wert, const int* reihe) {
+    auto anbieten = [&](const Wertfeld& wert, const int* reihe) {
         for (int zeile = 1; zeile <= AnzahlZeilen; ++zeile) {
             for (int i = 0; i < AnzahlSpalten; ++i) {
                 const int spalte = reihe[i];

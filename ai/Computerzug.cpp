@@ -12,18 +12,22 @@ constexpr Zahl16 DritterComputerzug = 6;
 // Full columns when only two are left.
 constexpr Zahl16 AlleBisAufZweiVoll = AnzahlSpalten - 2;
 
-// Rows as declared, columns 1..7, in this order. Row 0 of the two threat
-// arrays and the floor rows of the working board stay as they are.
+// Rows 1 to the array's last, all columns, in this order. Row 0 of the two
+// threat arrays and the floor rows of the working board stay as they are.
+template <int E, int L> void BisZurLetztenZeileLoeschen(Analysefeld<E, L>& feld) {
+    FeldLoeschen(feld, L, AnzahlSpalten);
+}
+
 void FelderLoeschen(Analyse& a) {
-    FeldLoeschen(a.WertComputer, 8, 7);
-    FeldLoeschen(a.WertSpieler, 8, 7);
-    FeldLoeschen(a.VerbotHart, 9, 7);
-    FeldLoeschen(a.MeidenLeicht, 6, 7);
-    FeldLoeschen(a.VerbotWeich, 8, 7);
-    FeldLoeschen(a.Meiden, 8, 7);
-    FeldLoeschen(a.DrohungComputer, 10, 7);
-    FeldLoeschen(a.DrohungSpieler, 9, 7);
-    FeldLoeschen(a.Arbeitsfeld, 6, 7);
+    BisZurLetztenZeileLoeschen(a.WertComputer);
+    BisZurLetztenZeileLoeschen(a.WertSpieler);
+    BisZurLetztenZeileLoeschen(a.VerbotHart);
+    BisZurLetztenZeileLoeschen(a.MeidenLeicht);
+    BisZurLetztenZeileLoeschen(a.VerbotWeich);
+    BisZurLetztenZeileLoeschen(a.Meiden);
+    BisZurLetztenZeileLoeschen(a.DrohungComputer);
+    BisZurLetztenZeileLoeschen(a.DrohungSpieler);
+    FeldLoeschen(a.Arbeitsfeld, AnzahlZeilen, AnzahlSpalten);
 }
 
 } // namespace
@@ -54,12 +58,16 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
         return false;
     };
 
+    // The decision loop, its steps labelled 9a.1 to 9h; the analysis tool
+    // reports the label of the step that answered (docs/computerspieler.md,
+    // "Die Schritte der Entscheidungsschleife").
     while (ergebnis <= 0) {
         ++e.Durchlaeufe;
 
-        // Immediate threats, the last free column and stacked threats decide at
-        // once; then the five-cell windows and the stacked-threat bonus score.
-        // From the computer's third move of a game on.
+        // 9a.1 to 9a.4 decide at once: the computer's immediate win, the block
+        // of the human's, the last free column, the human's stacked pair. 9a.5
+        // and 9a.6 score the five-cell windows and the computer's stacked
+        // pairs. From the computer's third move of a game on.
         if (stand.Zugzaehler >= DritterComputerzug) {
             if (antwortet(s.DrohungenPruefen(a, a.CodeComputer), "9a.1") ||
                 antwortet(s.DrohungenPruefen(a, a.CodeSpieler), "9a.2") ||
@@ -72,11 +80,11 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
             s.DoppelDrohungBonus(a);
         }
 
-        // Family A for both sides: every strength, every move.
+        // 9b: family A for both sides, every strength, every move.
         s.MusterA(a, a.CodeComputer);
         s.MusterA(a, a.CodeSpieler);
 
-        // Family B from "Experte" on (the human's side only from "Experte"
+        // 9c: family B from "Experte" on (the human's side only from "Experte"
         // proper), then a first final choice.
         if (stand.Spielstaerke > Anfaenger) {
             s.MusterB(a, a.CodeComputer);
@@ -88,28 +96,29 @@ Entscheidung ComputerEntscheiden(Analyse& a, const Entscheidungsschritte& s) {
             }
         }
 
-        // The opening's random scores: the computer's first two moves.
+        // 9d: the opening's random scores, the computer's first two moves.
         if (stand.Zugzaehler <= ZweiterComputerzug) {
             s.EroeffnungZufall(a);
         }
 
-        // The final choice from the score arrays.
+        // 9e: the final choice from the score arrays.
         if (antwortet(s.BesteSpalteWaehlen(a), "9e")) {
             break;
         }
 
-        // The endgame rules for the last two columns.
+        // 9f: the endgame rule for the last two columns.
         if (stand.VolleSpalten == AlleBisAufZweiVoll && antwortet(s.ZweiSpaltenRest(a), "9f")) {
             break;
         }
 
-        // Family C for the human's side at "Profi".
+        // 9g: family C for the human's side at "Profi".
         if (stand.Spielstaerke >= Profi) {
             s.MusterC(a, a.CodeSpieler);
         }
 
-        // The fallback choice; its value decides through the loop condition: 0
-        // or less runs the whole loop again on the arrays as they stand.
+        // 9h: the fallback choice; its value decides through the loop
+        // condition: 0 or less runs the whole loop again on the arrays as they
+        // stand, so every pass adds its scores a second time.
         ergebnis = s.NotfallWahl(a);
         e.Schritt = "9h";
     }

@@ -1,8 +1,18 @@
+// 9a.1 and 9a.2: every window of four with three stones of one side and one
+// empty gap G (docs/computerspieler.md, "Sofortige Drohungen").
+
 #include "ai/Schritte.h"
 
 namespace steinfall {
 
 namespace {
+
+// A window of four cells; the start cells of a pass keep its last three on
+// the board.
+constexpr int Fensterlaenge = 4;
+constexpr int BisSpalte = AnzahlSpalten - (Fensterlaenge - 1); // 4
+constexpr int BisZeile = AnzahlZeilen - (Fensterlaenge - 1);   // 3
+constexpr int AbSpalte = Fensterlaenge;                        // 4, falling to the left
 
 // One window pass: four cells from the top cell (r, c) in steps of
 // (SchrittZeile, SchrittSpalte); the gap is cell number Luecke (0 = top cell).
@@ -17,28 +27,30 @@ struct Viererpass {
 };
 
 // The passes in the order they run.
+// clang-format off
 constexpr Viererpass Passe[] = {
     // horizontal, gap from the right end to the left end
-    {0, 1, 3, 1, 4, 1, 6, false, false},
-    {0, 1, 2, 1, 4, 1, 6, false, false},
-    {0, 1, 1, 1, 4, 1, 6, false, false},
-    {0, 1, 0, 1, 4, 1, 6, false, false},
+    {0, 1,  3, 1,        BisSpalte,     1, AnzahlZeilen, false, false},
+    {0, 1,  2, 1,        BisSpalte,     1, AnzahlZeilen, false, false},
+    {0, 1,  1, 1,        BisSpalte,     1, AnzahlZeilen, false, false},
+    {0, 1,  0, 1,        BisSpalte,     1, AnzahlZeilen, false, false},
     // vertical, gap on top
-    {1, 0, 0, 1, 7, 1, 3, true, false},
+    {1, 0,  0, 1,        AnzahlSpalten, 1, BisZeile,     true,  false},
     // falling to the right, gap from the upper to the lower end
-    {1, 1, 0, 1, 4, 1, 3, false, false},
-    {1, 1, 1, 1, 4, 1, 3, false, false},
-    {1, 1, 2, 1, 4, 1, 3, false, false},
-    {1, 1, 3, 1, 4, 1, 3, false, true},
+    {1, 1,  0, 1,        BisSpalte,     1, BisZeile,     false, false},
+    {1, 1,  1, 1,        BisSpalte,     1, BisZeile,     false, false},
+    {1, 1,  2, 1,        BisSpalte,     1, BisZeile,     false, false},
+    {1, 1,  3, 1,        BisSpalte,     1, BisZeile,     false, true},
     // falling to the left, gap from the upper to the lower end
-    {1, -1, 0, 4, 7, 1, 3, false, false},
-    {1, -1, 1, 4, 7, 1, 3, false, false},
-    {1, -1, 2, 4, 7, 1, 3, false, false},
-    {1, -1, 3, 4, 7, 1, 3, false, false},
+    {1, -1, 0, AbSpalte, AnzahlSpalten, 1, BisZeile,     false, false},
+    {1, -1, 1, AbSpalte, AnzahlSpalten, 1, BisZeile,     false, false},
+    {1, -1, 2, AbSpalte, AnzahlSpalten, 1, BisZeile,     false, false},
+    {1, -1, 3, AbSpalte, AnzahlSpalten, 1, BisZeile,     false, false},
 };
+// clang-format on
 
 bool Passt(const Analyse& a, const Viererpass& p, int r, int c, int seite) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < Fensterlaenge; ++i) {
         const int zelle = a.Arbeitsfeld(r + i * p.SchrittZeile, c + i * p.SchrittSpalte);
         if (zelle != (i == p.Luecke ? 0 : seite)) {
             return false;
@@ -47,7 +59,12 @@ bool Passt(const Analyse& a, const Viererpass& p, int r, int c, int seite) {
     return true;
 }
 
-// A threat cell G = (g, h) that is not the vertical one.
+// A threat cell G = (g, h) that is not the vertical one. Playable now, it
+// scores 101. Floating over the empty cell U, it marks the cells below:
+//
+//   S S S G     G  threat cell of the human (S)
+//   C C S U     U  VerbotHart when W is occupied (VerbotWeich for the computer)
+//   C S C W     W  two below G: -3 in both score arrays; Meiden for the human
 void DrohungEintragen(Analyse& a, int g, int h, bool eigen) {
     auto& wert = eigen ? a.WertComputer : a.WertSpieler;
     if (a.Arbeitsfeld(g + 1, h) != 0) {

@@ -12,7 +12,7 @@ bool IstVoll(const Analyse& a, int spalte) {
 // cell of either side (all free cells when there is none).
 Zahl16 FreieUnterDrohung(const Analyse& a, int spalte) {
     Zahl16 anzahl = 0;
-    for (int zeile = 6; zeile >= 1; --zeile) {
+    for (int zeile = AnzahlZeilen; zeile >= 1; --zeile) {
         if (a.Arbeitsfeld(zeile, spalte) != 0) {
             continue;
         }
@@ -26,6 +26,12 @@ Zahl16 FreieUnterDrohung(const Analyse& a, int spalte) {
 
 // Three computer stones in row r at c, c+2, c+4: the gap at c+3 can be played
 // now, the gap at c+1 one stone later, and the computer threatens above c+3.
+//
+//          c  c+1 c+2 c+3 c+4
+//   r-1    ?   .   ?   D   ?     D: threat cell of the computer, none of the human
+//   r      C   .   C   .   C
+//   r+1    #   .   #   #   #
+//   r+2    #   #   #   #   #
 bool FormFeuert(const Analyse& a, int r, int c) {
     const auto& f = a.Arbeitsfeld;
     const int eigen = a.CodeComputer;
@@ -36,8 +42,8 @@ bool FormFeuert(const Analyse& a, int r, int c) {
 
 } // namespace
 
-// Answers with the one column left; `grenze` full columns or fewer are no
-// endgame yet.
+// 9a.3: answers with the one column left; `grenze` full columns or fewer are
+// no endgame yet.
 Zahl16 LetzteSpalte(Analyse& a, Zahl16 grenze) {
     const Zahl16 voll = a.Stand->VolleSpalten;
     if (!(voll > grenze && voll == AnzahlSpalten - 1)) {
@@ -52,6 +58,7 @@ Zahl16 LetzteSpalte(Analyse& a, Zahl16 grenze) {
     return ergebnis;
 }
 
+// 9f: with two columns left (docs/computerspieler.md, "Endspiel").
 Zahl16 ZweiSpaltenRest(Analyse& a) {
     int spalteA = 0;
     int spalteB = 0;

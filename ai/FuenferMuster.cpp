@@ -1,3 +1,10 @@
+// 9a.5: a move that turns two stones of one side into an open three
+// (docs/computerspieler.md, "Fünferfenster"). Member 7:
+//
+//   P1 P2 P3 P4 P5
+//    .  x  M  x  .     M: +10, and the bonus when P1 and P5 can both be played
+//    #  #  #  #  #     at once, which makes the three a double threat
+
 #include "ai/Schritte.h"
 
 namespace steinfall {
@@ -9,6 +16,13 @@ enum class Schutz {
     Drohung, // human side: not below a computer threat cell
     Form,    // human side: the diagonal shapes L and R (member 7)
 };
+
+// A window of five cells; the start cells of a pass keep its last four on
+// the board.
+constexpr int Fensterlaenge = 5;
+constexpr int BisSpalte = AnzahlSpalten - (Fensterlaenge - 1); // 3
+constexpr int BisZeile = AnzahlZeilen - (Fensterlaenge - 1);   // 2
+constexpr int AbSpalte = Fensterlaenge;                        // 5, falling to the left
 
 // One five-cell pass: cells P1..P5 from (r, c) in steps of (1 or 0, +-1).
 // Positions count from 1 as P1..P5.
@@ -25,20 +39,22 @@ struct Fuenferpass {
 };
 
 // The members in the order they run.
+// clang-format off
 constexpr Fuenferpass Mitglieder[] = {
     // falling to the left
-    {1, -1, 2, 4, 3, 5, 7, 1, 2, Schutz::Keiner, 22, 5, 5},
-    {1, -1, 2, 3, 4, 5, 7, 1, 2, Schutz::Drohung, 22, 0, 0},
-    {1, -1, 3, 4, 2, 5, 7, 1, 2, Schutz::Drohung, 22, 0, 0},
+    {1, -1, 2, 4, 3, AbSpalte, AnzahlSpalten, 1, BisZeile,     Schutz::Keiner,  22, 5, 5},
+    {1, -1, 2, 3, 4, AbSpalte, AnzahlSpalten, 1, BisZeile,     Schutz::Drohung, 22, 0, 0},
+    {1, -1, 3, 4, 2, AbSpalte, AnzahlSpalten, 1, BisZeile,     Schutz::Drohung, 22, 0, 0},
     // falling to the right
-    {1, 1, 2, 4, 3, 1, 3, 1, 2, Schutz::Keiner, 22, 5, 5},
-    {1, 1, 2, 3, 4, 1, 3, 1, 2, Schutz::Drohung, 22, 0, 0},
-    {1, 1, 3, 4, 2, 1, 3, 1, 2, Schutz::Drohung, 22, 0, 0},
+    {1, 1,  2, 4, 3, 1,        BisSpalte,     1, BisZeile,     Schutz::Keiner,  22, 5, 5},
+    {1, 1,  2, 3, 4, 1,        BisSpalte,     1, BisZeile,     Schutz::Drohung, 22, 0, 0},
+    {1, 1,  3, 4, 2, 1,        BisSpalte,     1, BisZeile,     Schutz::Drohung, 22, 0, 0},
     // horizontal
-    {0, 1, 2, 4, 3, 1, 3, 1, 6, Schutz::Form, 22, 5, 8},
-    {0, 1, 2, 3, 4, 1, 3, 1, 6, Schutz::Keiner, 32, 0, 0},
-    {0, 1, 3, 4, 2, 1, 3, 1, 6, Schutz::Keiner, 22, 0, 0},
+    {0, 1,  2, 4, 3, 1,        BisSpalte,     1, AnzahlZeilen, Schutz::Form,    22, 5, 8},
+    {0, 1,  2, 3, 4, 1,        BisSpalte,     1, AnzahlZeilen, Schutz::Keiner,  32, 0, 0},
+    {0, 1,  3, 4, 2, 1,        BisSpalte,     1, AnzahlZeilen, Schutz::Keiner,  22, 0, 0},
 };
+// clang-format on
 
 struct Zelle {
     int Zeile;
@@ -67,11 +83,11 @@ bool FormGesperrt(const Arbeitsbrett& f, int r, int c, int seite) {
 
 void FensterWerten(Analyse& a, const Fuenferpass& p, int r, int c, int seite) {
     const auto& f = a.Arbeitsfeld;
-    Zelle P[6]{}; // P[1]..P[5]
-    for (int k = 1; k <= 5; ++k) {
+    Zelle P[Fensterlaenge + 1]{}; // P[1]..P[5]
+    for (int k = 1; k <= Fensterlaenge; ++k) {
         P[k] = {r + (k - 1) * p.SchrittZeile, c + (k - 1) * p.SchrittSpalte};
     }
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= Fensterlaenge; ++k) {
         const bool stein = k == p.Stein1 || k == p.Stein2;
         if (f(P[k].Zeile, P[k].Spalte) != (stein ? seite : 0)) {
             return;
@@ -102,7 +118,7 @@ void FensterWerten(Analyse& a, const Fuenferpass& p, int r, int c, int seite) {
         return;
     }
     const bool diagonal = p.SchrittZeile != 0;
-    for (const Zelle e : {P[5], P[1]}) {
+    for (const Zelle e : {P[Fensterlaenge], P[1]}) {
         if (!Spielbar(f, e.Zeile, e.Spalte)) {
             continue;
         }

@@ -1,3 +1,6 @@
+// 9h, the fallback choice (docs/computerspieler.md, "Die Notfallwahl"): whole
+// columns judged by their worst marker, scores ignored.
+
 #include "ai/Schritte.h"
 
 #include <array>
@@ -7,12 +10,31 @@ namespace steinfall {
 
 namespace {
 
-// Column weights of the danger ladder.
+// Column weights of the danger ladder ("Gefahrenleiter" in
+// docs/computerspieler.md): each marker grade doubles the one below it.
 constexpr int GewichtVoll = 32;
 constexpr int GewichtVerbotHart = 16;
 constexpr int GewichtVerbotWeich = 8;
 constexpr int GewichtMeiden = 4;
 constexpr int GewichtMeidenLeicht = 2;
+constexpr int Markenstufen[] = {GewichtVerbotHart, GewichtVerbotWeich, GewichtMeiden,
+                                GewichtMeidenLeicht};
+
+// The threshold starts at the sum of the marker weights and loses each weight
+// that some column stays below: it ends at the sum of the weights up to the
+// lowest column weight, which no heavier column reaches.
+constexpr int SchwelleAnfang =
+    GewichtVerbotHart + GewichtVerbotWeich + GewichtMeiden + GewichtMeidenLeicht; // 30
+// Where it ends when the lowest column weight is that of VerbotWeich.
+constexpr int SchwelleBeiVerbotWeich = GewichtVerbotWeich + GewichtMeiden + GewichtMeidenLeicht;
+
+// Index of Freizahl's extra element, the smallest count, which starts at a
+// whole column's free cells.
+constexpr int Kleinste = AnzahlSpalten + 1;
+
+// The random priority of an eligible column: 100 + integer part of 100x.
+constexpr double Zufallsspanne = 100.0;
+constexpr int Zufallsboden = 100;
 
 void Anheben(Zahl16& gefahr, bool markiert, int gewicht) {
     if (markiert && gefahr < gewicht) {
@@ -26,15 +48,15 @@ Zahl16 NotfallWahl(Analyse& a) {
     const Spielstand& stand = *a.Stand;
     auto istVoll = [&](int spalte) { return stand.SpaltenStatus[spalte - 1] == SpalteVoll; };
 
-    std::array<Zahl16, 8> gefahr{};   // index 1..7
-    std::array<Zahl16, 9> freizahl{}; // index 1..7 per column, 8 the smallest
-    freizahl[8] = 6;
-    Zahl16 schwelle = 30;
+    std::array<Zahl16, AnzahlSpalten + 1> gefahr{}; // index 1..7
+    std::array<Zahl16, Kleinste + 1> freizahl{};    // index 1..7 per column
+    freizahl[Kleinste] = AnzahlZeilen;
+    Zahl16 schwelle = SchwelleAnfang;
     a.Zufall->Saeen();
 
     // A column weighs as much as the worst marker anywhere in it.
-    for (int zeile = 1; zeile <= 6; ++zeile) {
-        for (int c = 1; c <= 7; ++c) {
+    for (int zeile = 1; zeile <= AnzahlZeilen; ++zeile) {
+        for (int c = 1; c <= AnzahlSpalten; ++c) {
             if (istVoll(c)) {
                 gefahr[c] = GewichtVoll;
             }
@@ -48,25 +70,25 @@ Zahl16 NotfallWahl(Analyse& a) {
     // The threshold ends just below the lowest weight any column has.
     auto anzahlUeber = [&](int grenze) {
         int n = 0;
-        for (int c = 1; c <= 7; ++c) {
+        for (int c = 1; c <= AnzahlSpalten; ++c) {
             n += gefahr[c] > grenze ? 1 : 0;
         }
         return n;
     };
-    for (const int stufe : {16, 8, 4, 2}) {
-        if (anzahlUeber(stufe - 1) < 7) {
+    for (const int stufe : Markenstufen) {
+        if (anzahlUeber(stufe - 1) < AnzahlSpalten) {
             schwelle -= stufe;
         }
     }
 
     // Every column at least at VerbotWeich, some below VerbotHart: prefer a
     // column with an odd number of free cells under the human's threats.
-    if (schwelle == 14) {
-        for (int c = 1; c <= 7; ++c) {
+    if (schwelle == SchwelleBeiVerbotWeich) {
+        for (int c = 1; c <= AnzahlSpalten; ++c) {
             if (gefahr[c] != GewichtVerbotWeich) {
                 continue;
             }
-            for (int zeile = 1; zeile <= 6; ++zeile) {
+            for (int zeile = 1; zeile <= AnzahlZeilen; ++zeile) {
                 if (a.Arbeitsfeld(zeile, c) != 0) {
                     break;
                 }
@@ -76,19 +98,19 @@ Zahl16 NotfallWahl(Analyse& a) {
                     break;
                 }
             }
-            if (freizahl[c] == 2 || freizahl[c] == 4 || freizahl[c] == 6) {
+            if (freizahl[c] % 2 == 0) { // only odd counts stay
                 freizahl[c] = 0;
             }
         }
-        for (int c = 1; c <= 7; ++c) {
-            if (freizahl[c] != 0 && freizahl[c] < freizahl[8]) {
-                freizahl[8] = freizahl[c];
+        for (int c = 1; c <= AnzahlSpalten; ++c) {
+            if (freizahl[c] != 0 && freizahl[c] < freizahl[Kleinste]) {
+                freizahl[Kleinste] = freizahl[c];
             }
         }
-        if (freizahl[8] < 6) {
+        if (freizahl[Kleinste] < AnzahlZeilen) {
             // The column where the smallest odd count was first found.
-            for (int c = 1; c <= 7; ++c) {
-                if (freizahl[c] == freizahl[8]) {
+            for (int c = 1; c <= AnzahlSpalten; ++c) {
+                if (freizahl[c] == freizahl[Kleinste]) {
                     return SpaltencodeVon(c);
                 }
             }
@@ -96,17 +118,17 @@ Zahl16 NotfallWahl(Analyse& a) {
     }
 
     // A random priority for every non-full column at the lowest weight.
-    for (int c = 1; c <= 7; ++c) {
+    for (int c = 1; c <= AnzahlSpalten; ++c) {
         if (gefahr[c] > schwelle || istVoll(c)) {
             gefahr[c] = 0;
         } else {
-            gefahr[c] = static_cast<int>(100.0 * a.Zufall->Ziehen()) + 100;
+            gefahr[c] = static_cast<int>(Zufallsspanne * a.Zufall->Ziehen()) + Zufallsboden;
         }
     }
 
     int gewaehlt = 0;
     Zahl16 hoechste = 0;
-    for (int c = 1; c <= 7; ++c) {
+    for (int c = 1; c <= AnzahlSpalten; ++c) {
         if (gefahr[c] > hoechste) { // ties keep the lower column
             hoechste = gefahr[c];
             gewaehlt = c;

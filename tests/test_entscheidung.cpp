@@ -1,6 +1,6 @@
 // The decision loop where the decision signature does not reach: a fallback
-// without a column and what a decision clears. Gates, order and the steps
-// themselves are pinned by the signature.
+// without a column, what a decision clears, and the fallback's special case.
+// Gates, order and the other steps are pinned by the signature.
 
 #include "ai/Computerzug.h"
 #include "ai/Schritte.h"
@@ -8,9 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace steinfall {
 namespace {
@@ -98,6 +101,41 @@ TEST(Entscheidungsschleife, VorbereitungLoeschtNurDieVorgesehenenZeilen) {
     EXPECT_EQ(a.CodeComputer, 1);
     EXPECT_EQ(a.CodeSpieler, 2);
     EXPECT_EQ(a.CodeEigen, 1);
+}
+
+// Every column softly banned, none hard: a column whose free cells all are, or
+// lie right above, the human's threat cells counts them, and the smallest odd
+// count wins without a draw (the draw would give column 1). No position of
+// the signature gets there.
+TEST(Notfallwahl, SonderfallNimmtDieKleinsteUngeradeFreizahl) {
+    struct Fall {
+        std::array<std::string, 6> Bild;
+        std::vector<std::pair<int, int>> DrohungenSpieler;
+        int Spalte;
+    };
+    const Fall faelle[] = {
+        // Column 2 counts 2, an even count that drops out; column 5 counts 5.
+        {{".......", ".......", ".S.....", ".C.....", ".S.....", ".C..S.."},
+         {{2, 2}, {2, 5}, {4, 5}, {5, 5}},
+         154},
+        // Column 3 counts 3, column 6 counts 1.
+        {{".......", ".....S.", ".....C.", "..S..S.", "..C..C.", "..S..S."},
+         {{2, 3}, {3, 3}, {1, 6}},
+         155},
+    };
+    for (const Fall& f : faelle) {
+        test::Testanalyse t(f.Bild);
+        FolgeZufall zufall({0.99, 0, 0, 0, 0, 0, 0});
+        t.A.Zufall = &zufall;
+        for (int spalte = 1; spalte <= AnzahlSpalten; ++spalte) {
+            t.A.VerbotWeich(1, spalte) = 1;
+        }
+        for (const auto& [zeile, spalte] : f.DrohungenSpieler) {
+            t.A.DrohungSpieler(zeile, spalte) = 1;
+        }
+        EXPECT_EQ(NotfallWahl(t.A), f.Spalte);
+        EXPECT_EQ(zufall.Verbraucht(), 0u);
+    }
 }
 
 } // namespace

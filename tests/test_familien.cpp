@@ -4,6 +4,7 @@
 #include "ai/Schritte.h"
 #include "ai/family_b/Durchgaenge.h"
 #include "ai/family_b/MusterB.h"
+#include "ai/family_c/Fuenferfenster.h"
 #include "ai/family_c/MusterC.h"
 #include "tests/Stellungen.h"
 
@@ -52,6 +53,32 @@ TEST(Musterfamilien, B28ZweiBoniFuerDenComputerEinerFuerDenMenschen) {
     familie_b::EinfacheMuster(mensch.A, 2, 28, 28);
     EXPECT_EQ(mensch.A.WertSpieler(4, 1), 0);
     EXPECT_EQ(mensch.A.WertSpieler(4, 4), 30);
+}
+
+// C11 in the first and the last window of its range: the row 4 window at the
+// left edge and the row 6 window at the right edge, each marking its one gap.
+// The signature reaches neither.
+TEST(Musterfamilien, C11MarkiertDieLueckeDesGeschlossenenFensters) {
+    struct Fall {
+        std::array<std::string, 6> Bild;
+        int Zeile, Spalte;
+    };
+    const Fall faelle[] = {
+        {{".......", ".......", ".......", "SCC.S..", "CSSCC..", "SCSSC.."}, 4, 4},
+        {{".......", ".......", ".......", ".......", ".......", "..SC.CS"}, 6, 5},
+    };
+    for (const Fall& f : faelle) {
+        test::Testanalyse t(f.Bild);
+        familie_c::GeschlossenesFuenferfenster(t.A, t.A.CodeSpieler);
+        int marken = 0;
+        for (int z = 1; z <= AnzahlZeilen; ++z) {
+            for (int s = 1; s <= AnzahlSpalten; ++s) {
+                marken += t.A.MeidenLeicht(z, s);
+            }
+        }
+        EXPECT_EQ(t.A.MeidenLeicht(f.Zeile, f.Spalte), 1) << f.Zeile << ", " << f.Spalte;
+        EXPECT_EQ(marken, 1);
+    }
 }
 
 } // namespace

@@ -3,7 +3,8 @@
 // Family A: the seven gaps whose rules differ from the common ones. Each gap
 // of the pass table carries Keine or exactly one of these; the rules in
 // Regeln.cpp name them where they change a line. h is the gap being scored,
-// o the window's other gap.
+// o the window's other gap, wN the window's cell N places from its anchor;
+// lines a to k are rule 2's tests (Regeln.h).
 
 namespace steinfall::familie_a {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ai/family_a/Ausnahmen.h"
+#include "core/Brett.h"
 #include "core/Zahl16.h"
 
 #include <array>
@@ -15,7 +16,8 @@
 //                               w3          w3
 //
 // The anchor (r, c) is w0; rows count from the top, so w3 of a diagonal is
-// its lowest cell.
+// its lowest cell. The empty cells are the gaps (docs/computerspieler.md,
+// "Familie A").
 
 namespace steinfall::familie_a {
 
@@ -30,12 +32,19 @@ struct Richtung {
     Zahl16 LetzteZeile;
 };
 
-inline constexpr Richtung Waagerecht{0, 1, 1, 4, 1, 6};
-inline constexpr Richtung RechtsFallend{1, 1, 1, 4, 1, 3};
-inline constexpr Richtung LinksFallend{1, -1, 4, 7, 1, 3};
+// The cells of a window after its anchor.
+inline constexpr int Fensterrest = 3;
+inline constexpr Zahl16 LetzteAnkerspalte = AnzahlSpalten - Fensterrest; // 4
+inline constexpr Zahl16 LetzteAnkerzeile = AnzahlZeilen - Fensterrest;   // 3 (diagonals)
 
-// One gap: its window position, the base of lines a and e, the U of line c,
-// and the exception that changes one of its rules, if any.
+inline constexpr Richtung Waagerecht{0, 1, 1, LetzteAnkerspalte, 1, AnzahlZeilen};
+inline constexpr Richtung RechtsFallend{1, 1, 1, LetzteAnkerspalte, 1, LetzteAnkerzeile};
+inline constexpr Richtung LinksFallend{1, -1, 1 + Fensterrest, AnzahlSpalten, 1, LetzteAnkerzeile};
+
+// One gap: its window position, its base (rule 2's lines a and e: the score
+// when the other gap is no threat cell of the side), its U (line c: the score
+// when a computer threat cell lies right above the other gap), and the
+// exception that changes one of its rules, if any.
 struct Luecke {
     int Lage;
     Zahl16 Basis;

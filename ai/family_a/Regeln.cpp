@@ -10,6 +10,9 @@ template <class Feld> decltype(auto) An(Feld& feld, Zelle x) {
 }
 
 // Rule 1: whoever fills the empty cell below h hands h to the human.
+//
+//   S h h S     a window of the human's (S) from A1, with its gaps h
+//   C ! ! C     !: empty over a stone or the floor: Meiden, -2 for the computer
 void ZelleDarunterMeiden(Analyse& a, const Luecke& luecke, Zelle h, Zelle o) {
     const Zelle unter = Darunter(h);
     An(a.Meiden, unter) = 1;

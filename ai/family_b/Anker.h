@@ -113,6 +113,10 @@ void Durchlaufen(Analyse& a, Zahl16 seite, Spanne zeilen, Spanne spalten, Pruefu
 // A floating gap at T = (dz, ds): playable now, it earns a bonus; one stone
 // short, the cell U below it is marked instead (with a penalty where given),
 // so that nobody plays U and hands the gap away.
+//
+//   T     bonus when the cell below T is occupied
+//   U     else, when the cell below U is occupied: marker at U
+//   #
 struct Luecke {
     int BonusComputer;
     int BonusSpieler;

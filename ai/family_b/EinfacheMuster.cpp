@@ -6,6 +6,12 @@
 
 // The passes of family B that are one rule each: own stones, empty and
 // occupied cells around the anchor, a few further tests, one write per side.
+// Cells are offsets (rows down, columns right) from the anchor. B28, the
+// pass with two bonuses:
+//
+//   r    . x x +     +: the three in row r, its end (r, c) playable, and the
+//   r+1  # # x #        diagonal from (r, c+1) threatens right above that end
+//   r+2  # # # x
 
 namespace steinfall::familie_b {
 
@@ -212,7 +218,7 @@ constexpr EinfachesMuster Tabelle[] = {
 // Every cell a pass reads or writes lies in rows 1..8 and columns 1..7 over
 // its whole scan range, and the numbers are the 44 the dispatcher expects.
 constexpr bool ImFeld(const EinfachesMuster& m, Versatz v) {
-    return m.Zeilen.Erste + v.Zeile >= 1 && m.Zeilen.Letzte + v.Zeile <= 8 &&
+    return m.Zeilen.Erste + v.Zeile >= 1 && m.Zeilen.Letzte + v.Zeile <= Arbeitsbrett::Letzte &&
            m.Spalten.Erste + v.Spalte >= 1 && m.Spalten.Letzte + v.Spalte <= AnzahlSpalten;
 }
 

@@ -7,6 +7,10 @@ namespace steinfall {
 void MusterB(Analyse& a, Zahl16 seite) {
     using namespace familie_b;
 
+    // Groups as in docs/computerspieler.md, "Familie B". Floating gaps:
+    // B1-B6, B44, B45, B52, B53; single rules: B8-B11, B14-B43, B46-B51,
+    // B54, B55, B64, B65; rows with open ends: B7, B12, B13, B56, B63, B66,
+    // B67; the bottom rows: B57-B62; threat and score arrays: B68-B70.
     MusterB1(a, seite);
     MusterB2(a, seite);
     MusterB3(a, seite);

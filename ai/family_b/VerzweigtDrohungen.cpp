@@ -30,7 +30,7 @@ void MusterB69(Analyse& a, Zahl16 seite) {
 // be blocked), much more under a threat cell two rows up.
 void MusterB70(Analyse& a, Zahl16 seite) {
     Durchlaufen(
-        a, seite, {3, 5}, {1, 7},
+        a, seite, {3, 5}, {1, AnzahlSpalten},
         [](const Anker& p) {
             if (!(p.Eigen(0, 0) && p.Eigen(1, 0) && p.Leer(-1, 0))) {
                 return;

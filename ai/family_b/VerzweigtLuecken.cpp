@@ -100,7 +100,14 @@ void MusterB44(Analyse& a, Zahl16 seite) {
     });
 }
 
-// Over rows only: the pattern spans the whole board width.
+// Over rows only: the pattern spans the whole board width, empty cells in a
+// V from the own stones in columns 1 and 7 up to T in column 4.
+//
+//        1 2 3 4 5 6 7
+//   r    ? ? ? T ? ? ?
+//   r+1  ? ? . U . ? ?
+//   r+2  ? . ? ? ? . ?
+//   r+3  x ? ? ? ? ? x
 void MusterB45(Analyse& a, Zahl16 seite) {
     for (int r = 1; r <= 3; ++r) {
         const Anker p(a, seite, r, 0); // column offsets are the columns

@@ -33,10 +33,10 @@ void PaarMitDiagonale(Analyse& a, Zahl16 seite, Spanne spalten, int d) {
     }
 }
 
-// B59 (m = +1) and B60 (m = -1, mirrored about column 4): fixed cells next
-// to a stone in the middle of the bottom row.
+// B59 (m = +1) and B60 (m = -1, mirrored about the middle column): fixed
+// cells next to a stone in the middle of the bottom row.
 void MitteUnten(Analyse& a, Zahl16 seite, int m) {
-    const Anker p(a, seite, 0, 4); // rows are the rows, columns count from 4
+    const Anker p(a, seite, 0, Mittelspalte); // row offsets are the rows
     if (!(p.Eigen(6, 0) && p.Eigen(5, m) && p.Leer(5, 0) && p.Leer(4, m) && p.Leer(6, -m) &&
           p.NichtEigen(6, m))) {
         return;

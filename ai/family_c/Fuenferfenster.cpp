@@ -4,8 +4,9 @@ namespace steinfall::familie_c {
 
 void GeschlossenesFuenferfenster(Analyse& a, Zahl16 seite) {
     const Arbeitsbrett& feld = a.Arbeitsfeld;
-    for (int r = 4; r <= 6; ++r) {
-        for (int c = 1; c <= 3; ++c) {
+    // The three lowest rows; the window's five cells stay on the board.
+    for (int r = AnzahlZeilen - 2; r <= AnzahlZeilen; ++r) {
+        for (int c = 1; c <= AnzahlSpalten - 4; ++c) {
             const auto computer = [&](int spalte) { return feld(r, spalte) == a.CodeComputer; };
             // Each arrangement is tested on its own. Below a gap in row 6 lies
             // the floor.
