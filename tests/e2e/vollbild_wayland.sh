@@ -81,8 +81,8 @@ warten_bis 15 ohne_leiste ||
 mittiges_fenster() {
     bild "$1" || return 1
     # The black border makes -trim cut what did not change, whatever the corners did.
-    # +compose: ImageMagick 7 would lay the border on with the difference too.
-    rahmen=$(convert "$vorher" "$schirm" -compose difference -composite +compose -fill black \
+    # Over again: ImageMagick 7 would lay the border on with the difference too.
+    rahmen=$(convert "$vorher" "$schirm" -compose difference -composite -compose over -fill black \
         -draw "rectangle $knopf" -bordercolor black -border 1 -trim \
         -format '%w %h %X %Y' info: 2>/dev/null | tr -d +)
     read -r b h l o <<<"$rahmen"
