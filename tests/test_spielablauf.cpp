@@ -40,11 +40,12 @@ TEST(Spielablauf, NeuesSpielFuerBeideSeiten) {
 // stone completes a vertical line: the loss is shown, no draw, and the turn
 // ends before the new game starts.
 TEST(Spielablauf, SpielendeMitMeldung) {
+    using Textfeld = std::string Texte::*;
     struct Fall {
         std::array<std::string, 6> Bild;
         std::function<void(Testspiel&)> Zug;
         std::string Ablauf;
-        std::string Texte::*Text;
+        Textfeld Text;
     };
     const Fall faelle[] = {
         {{".......", ".......", ".......", ".......", "CC.....", "SSS...C"},

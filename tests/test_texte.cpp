@@ -11,13 +11,13 @@ namespace {
 TEST(Texte, JederTextZeichenGenau) {
     Texte t;
     InitSprache(t);
-#define TEXT(name, digest)                                                                         \
-    { #name, &t.name, digest }
-    const struct {
+    struct Eintrag {
         const char* Name;
         const std::string* Text;
         const char* Digest;
-    } texte[] = {
+    };
+#define TEXT(name, digest) Eintrag(#name, &t.name, digest)
+    const Eintrag texte[] = {
         TEXT(TxtVerlorenDiagonal, "1d06a9fecd026b02"),
         TEXT(TxtNiederlage, "e5e67e2d46f0fd45"),
         TEXT(TxtGewonnenDiagonal, "510350c9bccb5fb7"),

@@ -11,13 +11,18 @@ constexpr int Maske = 4;
 constexpr double RandX = 300.0;
 constexpr double RandY = 225.0;
 
+// The stone pictures by item; item 0 is not used.
+std::array<QImage, 5> Steinbilder(const Bildsatz& bilder) {
+    return {QImage(), bilder.SteinSpieler, bilder.SteinComputer, bilder.SteinHervor,
+            bilder.SteinMaske};
+}
+
 } // namespace
 
 Brettbild::Brettbild(const Bildsatz& bilder, Masstab masstab)
-    : masstab_(masstab), leer_(bilder.Brett),
-      picSpielfeld_(bilder.Brett), picStein_{QImage(), bilder.SteinSpieler, bilder.SteinComputer,
-                                             bilder.SteinHervor, bilder.SteinMaske},
-      picSpalte_(bilder.SpalteMaske), picSteinSich_(bilder.SteinMaske.size(), QImage::Format_RGB32),
+    : masstab_(masstab), leer_(bilder.Brett), picSpielfeld_(bilder.Brett),
+      picStein_(Steinbilder(bilder)), picSpalte_(bilder.SpalteMaske),
+      picSteinSich_(bilder.SteinMaske.size(), QImage::Format_RGB32),
       picSteinSich2_(bilder.SteinMaske.size(), QImage::Format_RGB32) {}
 
 void Brettbild::SteineMaskieren() {
