@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Geometrie.h"
+#include "core/Geometrie.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,8 +1,8 @@
 #include "ui/frmAnleitung.h"
 
+#include "core/Geometrie.h"
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
-#include "ui/Geometrie.h"
 #include "ui/Rasterop.h"
 #include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
@@ -86,9 +86,7 @@ frmAnleitung::frmAnleitung(frmHaupt& haupt)
     txtAnleitung_->setLineWrapMode(GewaehlteSprache() == Sprache::Englisch
                                        ? QPlainTextEdit::WidgetWidth
                                        : QPlainTextEdit::NoWrap);
-    // The box shows lines, not line ends.
-    txtAnleitung_->setPlainText(Sprachtext(AnleitungText, AnleitungTextEnglisch)
-                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtAnleitung_->setPlainText(Zeilentext(Sprachwahl(AnleitungText, AnleitungTextEnglisch)));
 
     picButtonZurueck_ = new Bildknopf(this, haupt.Bilder().KnopfZurueck, "picButtonZurueck",
                                       m.Rechteck(g::KnopfZurueck), m, haupt.KnopfGedrueckt, haupt,

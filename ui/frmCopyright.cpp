@@ -1,7 +1,7 @@
 #include "ui/frmCopyright.h"
 
+#include "core/Geometrie.h"
 #include "ui/Bildflaeche.h"
-#include "ui/Geometrie.h"
 #include "ui/Rasterop.h"
 #include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
