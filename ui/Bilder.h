@@ -34,6 +34,9 @@ struct Bildsatz {
     QImage MorvellLogo;                 // the maker's logo
 };
 
+// The set's pictures in the order of the table of pictures (bilder::Bildarten).
+std::array<QImage*, bilder::Bildarten.size()> Bilder(Bildsatz& b);
+
 // The picture set for a screen of device pixel ratio `verhaeltnis`: the
 // nearest at or above it (at most 3). At a fractional ratio the pictures are
 // composed at that finer scale and Qt scales the result down smoothly when
