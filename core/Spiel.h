@@ -17,7 +17,7 @@ namespace steinfall {
 //     Spiel spiel(fenster, computer);
 //     spiel.NeuesSpiel();                           // human to move
 //     spiel.picSpielfeld_MouseUp(3300, 100);        // drop into column 4
-//     spiel.SpalteGewaehlt(SpaltencodeVon(4));      // the same by key
+//     spiel.SpalteGewaehlt(SpaltencodeVon(4));      // by key: column 4 again
 //     // ... the computer has answered; the human is to move again
 class Spiel {
 public:

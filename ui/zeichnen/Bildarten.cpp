@@ -17,6 +17,18 @@ template <std::uint32_t Grund, bool Leuchtend> QImage Stein(double massstab, boo
     return SteinBild(AusHex(Grund), Leuchtend, massstab);
 }
 
+// The logo and its mask come from one drawing: the second one drawn at the
+// same scale reuses it.
+const LogoBilder& LogoBei(double massstab) {
+    static double gezeichnet = 0;
+    static LogoBilder logo;
+    if (gezeichnet != massstab) {
+        logo = Logo(massstab);
+        gezeichnet = massstab;
+    }
+    return logo;
+}
+
 } // namespace
 
 const std::array<Bildart, 21> Bildarten = {{
@@ -28,8 +40,8 @@ const std::array<Bildart, 21> Bildarten = {{
      [](double m, bool) { return SteinMaske(m); }},
     {"spalte_maske", SteinGroesse, SpaltenHoehe, false,
      [](double m, bool) { return SpaltenMaske(m); }},
-    {"logo", LogoBreite, LogoHoehe, false, [](double m, bool) { return Logo(m).Logo; }},
-    {"logo_maske", LogoBreite, LogoHoehe, false, [](double m, bool) { return Logo(m).Maske; }},
+    {"logo", LogoBreite, LogoHoehe, false, [](double m, bool) { return LogoBei(m).Logo; }},
+    {"logo_maske", LogoBreite, LogoHoehe, false, [](double m, bool) { return LogoBei(m).Maske; }},
     {"hg", KachelGroesse, KachelGroesse, false,
      [](double m, bool) { return HintergrundSpielfeld(m); }},
     {"hg2", Kachel2Breite, Kachel2Hoehe, false,
