@@ -2,6 +2,7 @@
 
 #include "ai/Regelspieler.h"
 #include "core/Geometrie.h"
+#include "core/Zufall.h"
 #include "ui/Bilder.h"
 #include "ui/Sprachtext.h"
 #include "ui/frmHaupt.h"
@@ -22,22 +23,14 @@ namespace {
 
 // A replayable random source for tests that script whole games in the real
 // window: seeded once, the random steps draw on from there instead of
-// re-seeding from the clock. SplitMix64, short enough for a test's own
-// driver to compute the same draws.
+// re-seeding from the clock.
 class SaatZufall : public Zufallsquelle {
 public:
-    explicit SaatZufall(std::uint64_t saat) : zustand_(saat) {}
-    double Ziehen() override {
-        zustand_ += 0x9E3779B97F4A7C15U;
-        std::uint64_t z = zustand_;
-        z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9U;
-        z = (z ^ (z >> 27U)) * 0x94D049BB133111EBU;
-        z ^= z >> 31U;
-        return static_cast<double>(z >> 11U) * 0x1.0p-53;
-    }
+    explicit SaatZufall(std::uint64_t saat) : folge_(saat) {}
+    double Ziehen() override { return folge_.Gleich(); }
 
 private:
-    std::uint64_t zustand_;
+    SplitMix64 folge_;
 };
 
 // The rule-based player drawing from its own seeded source.
@@ -91,8 +84,7 @@ std::unique_ptr<frmHaupt> Main(bool originalgroesse) {
     if (!AnzeigeNormal(qRound(bildschirm.logicalDotsPerInchX()),
                        qRound(bildschirm.logicalDotsPerInchY()))) {
         // The box shows lines, not line ends.
-        const QString text = QString::fromStdString(SchriftgradText())
-                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        const QString text = Zeilentext(SchriftgradText());
         QMessageBox box(QMessageBox::Critical,
                         Sprachtext("Fehler (Falscher Schriftgrad) :", "Error (wrong font size)"),
                         text, QMessageBox::Ok);

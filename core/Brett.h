@@ -59,17 +59,24 @@ struct Spielstand {
     Staerke Spielstaerke = Experte;
 };
 
-// SpaltenStatus and VolleSpalten as the full-column scan leaves them: a
-// column is full when its top cell is occupied.
-inline void SpaltenAbleiten(Spielstand& stand) {
+// The full-column scan, column by column from the left: a column whose top
+// cell is occupied is marked full and counted; `nachSpalte` runs after each
+// column. A column marked full stays so.
+template <typename NachSpalte> void VolleSpaltenZaehlen(Spielstand& stand, NachSpalte nachSpalte) {
     stand.VolleSpalten = 0;
     for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
-        const bool voll = stand.Brett[spalte] != Leer;
-        stand.SpaltenStatus[spalte] = voll ? SpalteVoll : SpalteOffen;
-        if (voll) {
+        if (stand.Brett[spalte] != Leer) {
+            stand.SpaltenStatus[spalte] = SpalteVoll;
             ++stand.VolleSpalten;
         }
+        nachSpalte();
     }
+}
+
+// SpaltenStatus and VolleSpalten of a board set up from scratch.
+inline void SpaltenAbleiten(Spielstand& stand) {
+    stand.SpaltenStatus.fill(SpalteOffen);
+    VolleSpaltenZaehlen(stand, [] {});
 }
 
 } // namespace steinfall

@@ -1,11 +1,25 @@
 #pragma once
 
-// The game's layout in twips, the one place it is written down: the windows
-// lay their controls out from it, the picture generator draws the pictures
-// to its sizes, and the tests ask the running game where it put them
-// (`steinfall --geometrie`). 15 twips make a pixel at the designed size.
+// The game's layout in twips, the one place it is written down: the core
+// finds the clicked column in it, the windows lay their controls out from it,
+// the picture generator draws the pictures to its sizes, and the tests ask
+// the running game where it put them (`steinfall --geometrie`). Plain C++, so
+// that the core may read it. 15 twips make a pixel at the designed size.
 
 namespace steinfall::geometrie {
+
+// The designed game area is 640 x 480 pixels.
+inline constexpr double TwipsJePixelEntwurf = 15;
+
+// A length in whole pixels at the designed size; a length that is not a
+// whole number of pixels does not compile.
+consteval int EntwurfPixel(double twips) {
+    const int pixel = static_cast<int>(twips / TwipsJePixelEntwurf);
+    if (pixel * TwipsJePixelEntwurf != twips) {
+        throw "keine ganzen Pixel";
+    }
+    return pixel;
+}
 
 struct Ort {
     double Links = 0;
@@ -50,6 +64,11 @@ inline constexpr double RandX = 300;
 inline constexpr double RandY = 225;
 inline constexpr int Spalten = 7;
 inline constexpr int Zeilen = 6;
+// A click picks the column whose stone and half of each margin beside it lie
+// under the pointer: columns as far apart as the stones, from half a margin
+// in.
+inline constexpr double SpaltenRand = RandX / 2;
+inline constexpr double SpaltenBreite = RandX + SteinGroesse;
 // The stone's top-left corner in column `spalte` and row `zeile`, for a
 // stone picture `breite` and `hoehe` twips large.
 constexpr double SteinLinks(int spalte, double breite = SteinGroesse) {
@@ -83,8 +102,5 @@ inline constexpr Ort CopyrightLinie{240, 0, 5160, 30};
 inline constexpr Ort CopyrightFreeware{240, 3000, 1800, 255};
 inline constexpr Ort CopyrightFreewareWort{2040, 2970, 2400, 300};
 inline constexpr Ort KnopfOK{2400, 3795, 1200, 420};
-
-// The designed game area is 640 x 480 pixels.
-inline constexpr double TwipsJePixelEntwurf = 15;
 
 } // namespace steinfall::geometrie

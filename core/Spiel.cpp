@@ -60,24 +60,27 @@ void Spiel::NeuesSpiel() {
 }
 
 void Spiel::picSpielfeld_MouseUp(float x, float y) {
+    const geometrie::Ort& bild = geometrie::Spielfeld;
+    if (x < 0 || y < 0 || x > bild.Breite || y > bild.Hoehe) {
+        return;
+    }
+    // Margins count as the outer columns.
+    const double versatz = std::nearbyint(static_cast<double>(x) - geometrie::SpaltenRand);
+    SpalteGewaehlt(SpaltencodeVon(
+        std::min(1 + static_cast<int>(versatz / geometrie::SpaltenBreite), AnzahlSpalten)));
+}
+
+void Spiel::SpalteGewaehlt(Spaltencode spaltencode) {
     if (fenster_.Faellt()) {
         return;
     }
     if (fenster_.StatusText() == txt_.TxtComputerUeberlegt) {
         return;
     }
-    // Clicks are ignored while the computer thinks, also when its turn began outside a click.
+    // Ignored while the computer thinks, also when its turn began outside a click.
     if (computerDenkt_) {
         return;
     }
-    if (x < 0 || y < 0 || x > BrettbildBreite || y > BrettbildHoehe) {
-        return;
-    }
-    // Margins count as the outer columns.
-    const double versatz = std::nearbyint(static_cast<double>(x) - SpaltenRand);
-    const Spaltencode spaltencode =
-        SpaltencodeVon(std::min(1 + static_cast<int>(versatz / SpaltenBreite), AnzahlSpalten));
-
     if (Klickbelegt) {
         return;
     }
@@ -300,14 +303,7 @@ Zahl16 Spiel::VierInReihe() const {
 
 void Spiel::PruefeVoll() {
     const bool neuVorher = NeuStart;
-    stand_.VolleSpalten = 0;
-    for (int spalte = 0; spalte < AnzahlSpalten; ++spalte) {
-        if (stand_.Brett[spalte] != Leer) {
-            stand_.SpaltenStatus[spalte] = SpalteVoll;
-            ++stand_.VolleSpalten;
-        }
-        fenster_.EreignisseVerarbeiten();
-    }
+    VolleSpaltenZaehlen(stand_, [this] { fenster_.EreignisseVerarbeiten(); });
     // A game replaced during the scan is not announced as drawn.
     if (!Sieggefunden && NeuStart == neuVorher && stand_.VolleSpalten == AnzahlSpalten) {
         MeldungRemis();

@@ -3,19 +3,12 @@
 #include "core/Brett.h"
 #include "core/Computerspieler.h"
 #include "core/Fenster.h"
+#include "core/Geometrie.h"
 #include "core/Texte.h"
 
 #include <functional>
 
 namespace steinfall {
-
-// The board picture in twips: clicks outside it are ignored.
-inline constexpr float BrettbildBreite = 6600.0f;
-inline constexpr float BrettbildHoehe = 5175.0f;
-// The board's columns are 900 twips wide and begin 150 twips from the left
-// edge of the board picture.
-inline constexpr double SpaltenRand = 150.0;
-inline constexpr double SpaltenBreite = 900.0;
 
 // The referee of the main window: the board and its rules, the order of the
 // moves, the computer's turn and the end of a game. Everything it shows goes
@@ -24,6 +17,7 @@ inline constexpr double SpaltenBreite = 900.0;
 //     Spiel spiel(fenster, computer);
 //     spiel.NeuesSpiel();                           // human to move
 //     spiel.picSpielfeld_MouseUp(3300, 100);        // drop into column 4
+//     spiel.SpalteGewaehlt(SpaltencodeVon(4));      // by key: column 4 again
 //     // ... the computer has answered; the human is to move again
 class Spiel {
 public:
@@ -36,8 +30,13 @@ public:
     // computer thinks: it starts as soon as that is over.
     void NeuesSpiel();
     // The human's move: a release of any mouse button at x, y (twips,
-    // relative to the board picture).
+    // relative to the board picture). Outside the picture it is ignored,
+    // inside it chooses the column under the pointer.
     void picSpielfeld_MouseUp(float x, float y);
+    // The human chose a column, by click or by key: ignored while a stone
+    // falls, the computer thinks or a choice is still being played; a full
+    // column is refused with its message.
+    void SpalteGewaehlt(Spaltencode spaltencode);
 
     // Options; each new game and each move reads them.
     Staerke Spielstaerke() const { return stand_.Spielstaerke; }

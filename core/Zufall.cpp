@@ -10,9 +10,7 @@ void UhrZufall::Saeen() {
 }
 
 double UhrZufall::Ziehen() {
-    // 53 random bits scaled into [0, 1): never 1.0, unlike some
-    // uniform_real_distribution implementations.
-    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+    return Einheitsintervall(generator_());
 }
 
 double FolgeZufall::Ziehen() {

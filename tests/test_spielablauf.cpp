@@ -117,5 +117,21 @@ TEST(Spielablauf, KlickAufDasBrett) {
     EXPECT_FALSE(voll.I.Klickbelegt());
 }
 
+// Each guard of a chosen column holds alone: a falling stone, the computer's
+// status line, a choice still being played.
+TEST(Spielablauf, JedeSperreHaeltDieWahlAllein) {
+    Testspiel faellt;
+    faellt.F.FallStarten(0, SteinComputer);
+    Testspiel ueberlegt;
+    ueberlegt.F.Status = ueberlegt.S.Txt().TxtComputerUeberlegt;
+    Testspiel belegt;
+    belegt.I.Klickbelegt() = true;
+    for (Testspiel* t : {&faellt, &ueberlegt, &belegt}) {
+        t->F.Protokoll.clear();
+        t->S.SpalteGewaehlt(SpaltencodeVon(4));
+        EXPECT_TRUE(t->F.Protokoll.empty()) << t->F.Auszug();
+    }
+}
+
 } // namespace
 } // namespace steinfall

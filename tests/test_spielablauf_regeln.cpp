@@ -51,36 +51,37 @@ Fund Suchen(const Bild& bild, Seite amZug = SteinSpieler) {
     return {steine, t.F.Boxen.empty() ? "" : t.F.Boxen[0].Text};
 }
 
+// Each case: the board, the side to move, the line shown and its message.
 TEST(Spielregeln, SiegsucheInIhrerReihenfolge) {
-    const Texte txt = Testspiel().S.Txt();
-
-    // Horizontal before vertical.
-    Fund f = Suchen({".......", ".......", "SSSS...", "CCCS...", "CCCS...", "CCCS..."});
-    EXPECT_EQ(f.Hervorgehoben, "14 15 16 17");
-    EXPECT_EQ(f.Text, txt.TxtGewonnenHorizontal);
-    f = Suchen({".......", "...CCCC", ".......", ".......", ".......", "S......"}, SteinComputer);
-    EXPECT_EQ(f.Hervorgehoben, "10 11 12 13");
-
-    // A line of five shows the four from the first start cell in scan order.
-    f = Suchen({".......", ".......", ".......", ".......", ".......", ".SSSSS."});
-    EXPECT_EQ(f.Hervorgehoben, "36 37 38 39");
-
-    // Start row 0 down to the left comes before start row 1 down to the right.
-    f = Suchen({"......S", "S....S.", ".S..S..", "..SS...", "...S...", "......."});
-    EXPECT_EQ(f.Hervorgehoben, "6 12 18 24");
-    EXPECT_EQ(f.Text, txt.TxtGewonnenDiagonal);
-
-    // Within one start row, down to the right first.
-    f = Suchen({"...S...", "..S.S..", ".S...S.", "S.....S", ".......", "......."});
-    EXPECT_EQ(f.Hervorgehoben, "3 11 19 27");
-
-    // The other side's line never matches.
-    f = Suchen({".......", ".......", "C......", "C......", "C......", "C......"});
-    EXPECT_EQ(f.Hervorgehoben, "");
-
-    f = Suchen({".......", ".......", "C......", "C......", "C......", "C......"}, SteinComputer);
-    EXPECT_EQ(f.Hervorgehoben, "14 21 28 35");
-    EXPECT_EQ(f.Text, txt.TxtVerlorenVertikal);
+    const Texte t = Testspiel().S.Txt();
+    // clang-format off
+    struct Fall { Bild Brett; Seite AmZug; const char* Reihe; std::string Text; };
+    const Fall faelle[] = {
+        // Horizontal before vertical.
+        {{".......", ".......", "SSSS...", "CCCS...", "CCCS...", "CCCS..."}, SteinSpieler,
+         "14 15 16 17", t.TxtGewonnenHorizontal},
+        {{".......", "...CCCC", ".......", ".......", ".......", "S......"}, SteinComputer,
+         "10 11 12 13", t.TxtVerlorenHorizontal},
+        // A line of five shows the four from the first start cell in scan order.
+        {{".......", ".......", ".......", ".......", ".......", ".SSSSS."}, SteinSpieler,
+         "36 37 38 39", t.TxtGewonnenHorizontal},
+        // Start row 0 down to the left comes before start row 1 down to the right.
+        {{"......S", "S....S.", ".S..S..", "..SS...", "...S...", "......."}, SteinSpieler,
+         "6 12 18 24", t.TxtGewonnenDiagonal},
+        // Within one start row, down to the right first.
+        {{"...S...", "..S.S..", ".S...S.", "S.....S", ".......", "......."}, SteinSpieler,
+         "3 11 19 27", t.TxtGewonnenDiagonal},
+        // The other side's line never matches.
+        {{".......", ".......", "C......", "C......", "C......", "C......"}, SteinSpieler, "", ""},
+        {{".......", ".......", "C......", "C......", "C......", "C......"}, SteinComputer,
+         "14 21 28 35", t.TxtVerlorenVertikal},
+    };
+    // clang-format on
+    for (const Fall& f : faelle) {
+        const Fund fund = Suchen(f.Brett, f.AmZug);
+        EXPECT_EQ(fund.Hervorgehoben, f.Reihe);
+        EXPECT_EQ(fund.Text, f.Text) << f.Reihe;
+    }
 }
 
 TEST(Spielregeln, VolleSpaltenUndRemis) {

@@ -14,7 +14,6 @@
 #include <exception>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace steinfall {
 
@@ -40,46 +39,29 @@ QImage BildLaden(const QString& ordner, const QString& name, QSize groesse, int 
     return bild.convertToFormat(QImage::Format_RGB32);
 }
 
-namespace {
-
-// Every picture of a set: its file name (a button's without the language's
-// ending) and its designed size, for a picture that is missing.
-struct Eintrag {
-    QImage* Bild;
-    const char* Name;
-    QSize Groesse;
-    bool Knopf = false;
-};
-
-std::vector<Eintrag> Bilder(Bildsatz& b) {
-    const QSize stein(40, 40);
-    const QSize logo(273, 66);
-    const QSize knopf(110, 27);
-    const QSize beenden(89, 27);
-    return {{&b.Brett, "brett", {440, 345}},
-            {&b.SteinSpieler, "stein_spieler", stein},
-            {&b.SteinComputer, "stein_computer", stein},
-            {&b.SteinHervor, "stein_hervor", stein},
-            {&b.SteinMaske, "stein_maske", stein},
-            {&b.SpalteMaske, "spalte_maske", {40, 330}},
-            {&b.Logo, "logo", logo},
-            {&b.LogoMaske, "logo_maske", logo},
-            {&b.HG, "hg", {128, 128}},
-            {&b.HG2, "hg2", {94, 38}},
-            {&b.KnopfNeuesSpiel[0], "knopf_neues_spiel", knopf, true},
-            {&b.KnopfNeuesSpiel[1], "knopf_neues_spiel_gedrueckt", knopf, true},
-            {&b.KnopfAnleitung[0], "knopf_anleitung", knopf, true},
-            {&b.KnopfAnleitung[1], "knopf_anleitung_gedrueckt", knopf, true},
-            {&b.KnopfCopyright[0], "knopf_copyright", knopf, true},
-            {&b.KnopfCopyright[1], "knopf_copyright_gedrueckt", knopf, true},
-            {&b.KnopfBeenden[0], "knopf_beenden", beenden, true},
-            {&b.KnopfBeenden[1], "knopf_beenden_gedrueckt", beenden, true},
-            {&b.KnopfZurueck[0], "knopf_zurueck", knopf, true},
-            {&b.KnopfZurueck[1], "knopf_zurueck_gedrueckt", knopf, true},
-            {&b.MorvellLogo, "morvell_logo", {64, 64}}};
+std::array<QImage*, bilder::Bildarten.size()> Bilder(Bildsatz& b) {
+    return {&b.Brett,
+            &b.SteinSpieler,
+            &b.SteinComputer,
+            &b.SteinHervor,
+            &b.SteinMaske,
+            &b.SpalteMaske,
+            &b.Logo,
+            &b.LogoMaske,
+            &b.HG,
+            &b.HG2,
+            &b.KnopfNeuesSpiel[0],
+            &b.KnopfNeuesSpiel[1],
+            &b.KnopfAnleitung[0],
+            &b.KnopfAnleitung[1],
+            &b.KnopfCopyright[0],
+            &b.KnopfCopyright[1],
+            &b.KnopfBeenden[0],
+            &b.KnopfBeenden[1],
+            &b.KnopfZurueck[0],
+            &b.KnopfZurueck[1],
+            &b.MorvellLogo};
 }
-
-} // namespace
 
 Bildsatz BilderLaden(const QString& ordner, int faktor) {
     // The buttons' captions are drawn into their pictures: one set per language.
@@ -87,43 +69,26 @@ Bildsatz BilderLaden(const QString& ordner, int faktor) {
         GewaehlteSprache() == Sprache::Englisch ? QStringLiteral("_en") : QString();
     Bildsatz b;
     b.Faktor = faktor;
-    for (const Eintrag& e : Bilder(b)) {
-        *e.Bild = BildLaden(ordner,
-                            QLatin1String(e.Name) + (e.Knopf ? sprache : QString()) +
-                                QStringLiteral(".png"),
-                            e.Groesse, faktor);
+    const auto ziele = Bilder(b);
+    for (std::size_t i = 0; i < ziele.size(); ++i) {
+        const bilder::Bildart& art = bilder::Bildarten[i];
+        *ziele[i] = BildLaden(ordner,
+                              QLatin1String(art.Name) + (art.Knopf ? sprache : QString()) +
+                                  QStringLiteral(".png"),
+                              QSize(art.Breite, art.Hoehe), faktor);
     }
     return b;
 }
 
 Bildsatz BilderZeichnen(double massstab) {
-    using namespace bilder;
-    SchriftenLaden();
+    bilder::SchriftenLaden();
     const bool englisch = GewaehlteSprache() == Sprache::Englisch;
-    auto knopf = [&](const Knopfbeschriftung& k) {
-        const QString text = QString::fromUtf8(englisch ? k.Englisch : k.Deutsch);
-        return std::array<QImage, 2>{KnopfBild(text, k.Breite, false, massstab),
-                                     KnopfBild(text, k.Breite, true, massstab)};
-    };
     Bildsatz b;
     b.Faktor = massstab;
-    b.Brett = BrettBild(massstab);
-    b.SteinSpieler = SteinBild(AusHex(FarbeSpieler), false, massstab);
-    b.SteinComputer = SteinBild(AusHex(FarbeComputer), false, massstab);
-    b.SteinHervor = SteinBild(AusHex(FarbeHervor), true, massstab);
-    b.SteinMaske = SteinMaske(massstab);
-    b.SpalteMaske = SpaltenMaske(massstab);
-    LogoBilder logo = Logo(massstab);
-    b.Logo = std::move(logo.Logo);
-    b.LogoMaske = std::move(logo.Maske);
-    b.HG = HintergrundSpielfeld(massstab);
-    b.HG2 = HintergrundOptionen(massstab);
-    b.KnopfNeuesSpiel = knopf(bilder::KnopfNeuesSpiel);
-    b.KnopfAnleitung = knopf(bilder::KnopfAnleitung);
-    b.KnopfCopyright = knopf(bilder::KnopfCopyright);
-    b.KnopfBeenden = knopf(bilder::KnopfBeenden);
-    b.KnopfZurueck = knopf(bilder::KnopfZurueck);
-    b.MorvellLogo = MorvellLogo(massstab);
+    const auto ziele = Bilder(b);
+    for (std::size_t i = 0; i < ziele.size(); ++i) {
+        *ziele[i] = bilder::Bildarten[i].Zeichnen(massstab, englisch);
+    }
     return b;
 }
 
@@ -181,8 +146,9 @@ void Ablegen(Bildsatz b, const QString& ziel) {
     if (!neu.isValid()) {
         return;
     }
-    for (const Eintrag& e : Bilder(b)) {
-        if (!RohSchreiben(*e.Bild, Rohdatei(neu.path(), e.Name))) {
+    const auto ziele = Bilder(b);
+    for (std::size_t i = 0; i < ziele.size(); ++i) {
+        if (!RohSchreiben(*ziele[i], Rohdatei(neu.path(), bilder::Bildarten[i].Name))) {
             return;
         }
     }
@@ -198,9 +164,10 @@ std::optional<Bildsatz> Abgelegt(const QString& ordner, double massstab) {
     }
     Bildsatz b;
     b.Faktor = massstab;
-    for (const Eintrag& e : Bilder(b)) {
-        *e.Bild = RohLesen(Rohdatei(ordner, e.Name));
-        if (e.Bild->isNull()) {
+    const auto ziele = Bilder(b);
+    for (std::size_t i = 0; i < ziele.size(); ++i) {
+        *ziele[i] = RohLesen(Rohdatei(ordner, bilder::Bildarten[i].Name));
+        if (ziele[i]->isNull()) {
             return std::nullopt;
         }
     }

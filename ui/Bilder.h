@@ -1,5 +1,7 @@
 #pragma once
 
+#include "zeichnen/Bildarten.h"
+
 #include <QImage>
 #include <QString>
 
@@ -13,24 +15,27 @@ struct Bildsatz {
     // Pixels of the pictures per pixel of the designed 640 x 480 game area:
     // the game's scale times the screen's device pixel ratio.
     double Faktor = 1;
-    QImage Brett;         // 440 x 345, the empty board
-    QImage SteinSpieler;  // 40 x 40, white outside the disc
-    QImage SteinComputer; // 40 x 40
-    QImage SteinHervor;   // 40 x 40, the highlight of a line of four
-    QImage SteinMaske;    // 40 x 40, black disc on white
-    QImage SpalteMaske;   // 40 x 330, white where a hole shows the stone
-    QImage Logo;          // 273 x 66
-    QImage LogoMaske;     // 273 x 66, black on the logo's shape
-    QImage HG;            // 128 x 128, tile of the game area
-    QImage HG2;           // 94 x 38, tile of the options panel
+    QImage Brett;        // the empty board
+    QImage SteinSpieler; // white outside the disc
+    QImage SteinComputer;
+    QImage SteinHervor; // the highlight of a line of four
+    QImage SteinMaske;  // black disc on white
+    QImage SpalteMaske; // white where a hole shows the stone
+    QImage Logo;
+    QImage LogoMaske; // black on the logo's shape
+    QImage HG;        // tile of the game area
+    QImage HG2;       // tile of the options panel
     // Item 0 the normal look, item 1 the pressed look.
-    std::array<QImage, 2> KnopfNeuesSpiel; // 110 x 27
+    std::array<QImage, 2> KnopfNeuesSpiel;
     std::array<QImage, 2> KnopfAnleitung;
     std::array<QImage, 2> KnopfCopyright;
-    std::array<QImage, 2> KnopfBeenden; // 89 x 27
-    std::array<QImage, 2> KnopfZurueck; // 110 x 27, the instructions' back button
-    QImage MorvellLogo;                 // 64 x 64, the maker's logo
+    std::array<QImage, 2> KnopfBeenden;
+    std::array<QImage, 2> KnopfZurueck; // the instructions' back button
+    QImage MorvellLogo;                 // the maker's logo
 };
+
+// The set's pictures in the order of the table of pictures (bilder::Bildarten).
+std::array<QImage*, bilder::Bildarten.size()> Bilder(Bildsatz& b);
 
 // The picture set for a screen of device pixel ratio `verhaeltnis`: the
 // nearest at or above it (at most 3). At a fractional ratio the pictures are

@@ -1,15 +1,12 @@
 #include "ui/Brettbild.h"
 
+#include "core/Geometrie.h"
+
 namespace steinfall {
 
 namespace {
 
 constexpr int Maske = 4;
-
-// Columns are 900 twips apart from x = 300, rows 825 twips apart from
-// y = 225 (margin plus the stone's own size).
-constexpr double RandX = 300.0;
-constexpr double RandY = 225.0;
 
 // The stone pictures by item; item 0 is not used.
 std::array<QImage, 5> Steinbilder(const Bildsatz& bilder) {
@@ -45,13 +42,12 @@ double Brettbild::SteinHoehe(int spieler) const {
 }
 
 double Brettbild::SteinX(int position, int spieler) const {
-    const int spalte = position % 7;
-    return (spalte + 1) * RandX + spalte * SteinBreite(spieler);
+    // With the stone picture's own size, as it is painted at this scale.
+    return geometrie::SteinLinks(position % geometrie::Spalten, SteinBreite(spieler));
 }
 
 double Brettbild::SteinY(int position, int spieler) const {
-    const int zeile = position / 7;
-    return (zeile + 1) * RandY + zeile * SteinHoehe(spieler);
+    return geometrie::SteinOben(position / geometrie::Spalten, SteinHoehe(spieler));
 }
 
 void Brettbild::SteinSetzen(int position, int spieler) {

@@ -113,12 +113,11 @@ void Brettzugang::MarkeVerbergen() {
     Benennen();
 }
 
-// The same road as a click into the column's middle: every rule of a click
-// holds. The marker shows where the stone went.
+// The same choice as a click into the column: every rule of a click holds.
+// The marker shows where the stone went.
 void Brettzugang::Einwerfen(int spalte) {
     MarkeZeigen(spalte);
-    spiel_.picSpielfeld_MouseUp(static_cast<float>(SpaltenRand + (spalte + 0.5) * SpaltenBreite),
-                                BrettbildHoehe / 2);
+    spiel_.SpalteGewaehlt(SpaltencodeVon(spalte + 1));
 }
 
 bool Brettzugang::eventFilter(QObject* objekt, QEvent* ereignis) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string>
+
 namespace steinfall {
 
 // A window's text in the chosen language. The windows pick their few dozen
@@ -14,6 +16,12 @@ namespace steinfall {
 // catalog unnoticed.
 inline QString Sprachtext(const char* deutsch, const char* englisch) {
     return QString::fromUtf8(Sprachwahl(deutsch, englisch));
+}
+
+// A text of the game as a window shows it: the game breaks lines with CR LF,
+// a box shows lines, not line ends.
+inline QString Zeilentext(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 } // namespace steinfall

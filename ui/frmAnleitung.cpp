@@ -88,9 +88,7 @@ frmAnleitung::frmAnleitung(Gastgeber& haupt)
     txtAnleitung_->setLineWrapMode(GewaehlteSprache() == Sprache::Englisch
                                        ? QPlainTextEdit::WidgetWidth
                                        : QPlainTextEdit::NoWrap);
-    // The box shows lines, not line ends.
-    txtAnleitung_->setPlainText(Sprachtext(AnleitungText, AnleitungTextEnglisch)
-                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtAnleitung_->setPlainText(Zeilentext(Sprachwahl(AnleitungText, AnleitungTextEnglisch)));
 
     picButtonZurueck_ = new Bildknopf(this, haupt.Bilder().KnopfZurueck, "picButtonZurueck",
                                       m.Rechteck(g::KnopfZurueck), m, haupt.KnopfGehalten(),

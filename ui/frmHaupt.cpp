@@ -34,11 +34,6 @@ namespace g = geometrie;
 const QColor ContainerFarbe(0xE0, 0xE0, 0xE0);
 const QColor OptionenFarbe(0xC0, 0xC0, 0xC0);
 
-QString Text(const std::string& text) {
-    // The game's texts break lines with CR LF.
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 // An opaque control in one colour.
 void Hintergrund(QWidget& control, const QColor& farbe) {
     control.setAutoFillBackground(true);
@@ -327,7 +322,7 @@ void frmHaupt::CopyrightOeffnen() {
 }
 
 void frmHaupt::StatusSetzen(const std::string& text) {
-    lblStatus_->setText(Text(text));
+    lblStatus_->setText(Zeilentext(text));
 }
 
 std::string frmHaupt::StatusText() const {
@@ -370,7 +365,7 @@ Antwort frmHaupt::Meldung(const std::string& text, const std::string& titel, Sym
     const QMessageBox::Icon icon = symbol == Symbol::Frage   ? QMessageBox::Question
                                    : symbol == Symbol::Stopp ? QMessageBox::Critical
                                                              : QMessageBox::Warning;
-    QMessageBox box(icon, Text(titel), Text(text), QMessageBox::NoButton, this);
+    QMessageBox box(icon, Zeilentext(titel), Zeilentext(text), QMessageBox::NoButton, this);
     // A window of its own does not take the game's font: it scales with the game.
     box.setFont(font());
     if (knoepfe == Knoepfe::JaNein) {

@@ -59,20 +59,34 @@ Farbe Front(double x, double y) {
 // the game's stones land, which at a fractional scale is a little off the
 // exact multiple.
 struct Mitten {
-    std::array<double, 7> x{};
-    std::array<double, 6> y{};
+    std::array<double, geometrie::Spalten> x{};
+    std::array<double, geometrie::Zeilen> y{};
 };
 
 Mitten LochMitten(double massstab) {
     const double halb = Pixel(SteinGroesse, massstab) / 2.0;
     Mitten m;
-    for (int s = 0; s < 7; ++s) {
+    for (int s = 0; s < geometrie::Spalten; ++s) {
         m.x[s] = (SteinXPixel(s, massstab) + halb) / massstab;
     }
-    for (int z = 0; z < 6; ++z) {
+    for (int z = 0; z < geometrie::Zeilen; ++z) {
         m.y[z] = (SteinYPixel(z, massstab) + halb) / massstab;
     }
     return m;
+}
+
+// The column and row of the hole nearest to a point, in game pixels.
+int NaechsteSpalte(double x) {
+    constexpr int mitte = SteinX(0) + SteinGroesse / 2;
+    constexpr int abstand = SteinX(1) - SteinX(0);
+    return std::clamp(static_cast<int>(std::lround((x - mitte) / abstand)), 0,
+                      geometrie::Spalten - 1);
+}
+int NaechsteZeile(double y) {
+    constexpr int mitte = SteinY(0) + SteinGroesse / 2;
+    constexpr int abstand = SteinY(1) - SteinY(0);
+    return std::clamp(static_cast<int>(std::lround((y - mitte) / abstand)), 0,
+                      geometrie::Zeilen - 1);
 }
 
 // One sample of the board outside the hole pixels.
@@ -84,8 +98,8 @@ Farbe Probe(double x, double y, const Mitten& mitten) {
         return AusHex(Umgebung);
     }
 
-    const int spalte = std::clamp(static_cast<int>(std::lround((x - 40) / 60)), 0, 6);
-    const int zeile = std::clamp(static_cast<int>(std::lround((y - 35) / 55)), 0, 5);
+    const int spalte = NaechsteSpalte(x);
+    const int zeile = NaechsteZeile(y);
     const double dx = x - mitten.x[spalte];
     const double dy = y - mitten.y[zeile];
     const double d = std::hypot(dx, dy);
@@ -126,8 +140,8 @@ bool AufDerFront(int x, int y, double massstab, const Mitten& mitten) {
     if (AbstandRand(px, py, nx, ny) > -KanteBreite - abstand) {
         return false;
     }
-    const int spalte = std::clamp(static_cast<int>(std::lround((px - 40) / 60)), 0, 6);
-    const int zeile = std::clamp(static_cast<int>(std::lround((py - 35) / 55)), 0, 5);
+    const int spalte = NaechsteSpalte(px);
+    const int zeile = NaechsteZeile(py);
     return std::hypot(px - mitten.x[spalte], py - mitten.y[zeile]) >
            RandRadius + FaseBreite + abstand;
 }
@@ -154,28 +168,29 @@ QImage BrettBild(double massstab) {
     const int stein = Pixel(SteinGroesse, f);
     const double mitte = stein / (2.0 * f);
     const Mitten mitten = LochMitten(f);
-    std::array<int, 7> links{};
-    std::array<int, 6> oben{};
-    for (int s = 0; s < 7; ++s) {
+    std::array<int, geometrie::Spalten> links{};
+    std::array<int, geometrie::Zeilen> oben{};
+    for (int s = 0; s < geometrie::Spalten; ++s) {
         links[s] = SteinXPixel(s, f);
     }
-    for (int z = 0; z < 6; ++z) {
+    for (int z = 0; z < geometrie::Zeilen; ++z) {
         oben[z] = SteinYPixel(z, f);
     }
     // Each pixel belongs to the column and row whose band it lies in: a
-    // column's band starts 10 game pixels left of its stone, a row's 7 above.
-    const int randSpalte = Pixel(10, f);
+    // column's band starts half a margin (10 game pixels) left of its stone,
+    // a row's 7 above.
+    const int randSpalte = Pixel(geometrie::EntwurfPixel(geometrie::SpaltenRand), f);
     const int randZeile = Pixel(7, f);
     const int proben = ProbenJePixel(Proben, f);
     QImage bild = NeuesBild(Pixel(BrettBreite, f), Pixel(BrettHoehe, f));
     for (int y = 0; y < bild.height(); ++y) {
         int zeile = 0;
-        while (zeile < 5 && y >= oben[zeile + 1] - randZeile) {
+        while (zeile < geometrie::Zeilen - 1 && y >= oben[zeile + 1] - randZeile) {
             ++zeile;
         }
         for (int x = 0; x < bild.width(); ++x) {
             int spalte = 0;
-            while (spalte < 6 && x >= links[spalte + 1] - randSpalte) {
+            while (spalte < geometrie::Spalten - 1 && x >= links[spalte + 1] - randSpalte) {
                 ++spalte;
             }
             const int lx = x - links[spalte];
@@ -205,7 +220,7 @@ QImage BrettBild(double massstab) {
 QImage SpaltenMaske(double massstab) {
     const int stein = Pixel(SteinGroesse, massstab);
     QImage maske = NeuesBild(stein, Pixel(SpaltenHoehe, massstab), Schwarz);
-    for (int zeile = 0; zeile < 6; ++zeile) {
+    for (int zeile = 0; zeile < geometrie::Zeilen; ++zeile) {
         const int oben = SteinYPixel(zeile, massstab);
         for (int ly = 0; ly < stein; ++ly) {
             for (int x = 0; x < stein; ++x) {

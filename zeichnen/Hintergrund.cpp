@@ -55,14 +55,14 @@ QImage GrauKachel(int breite, int hoehe, int mittel, const std::vector<std::pair
 } // namespace
 
 QImage HintergrundSpielfeld(double massstab) {
-    return GrauKachel(128, 128, 0xE0, {{4, 4}, {8, 8}, {16, 16}, {32, 32}}, {2.2, 1.6, 1.1, 0.7},
-                      0.9, 0x5354454946414C4CULL, massstab);
+    return GrauKachel(KachelGroesse, KachelGroesse, 0xE0, {{4, 4}, {8, 8}, {16, 16}, {32, 32}},
+                      {2.2, 1.6, 1.1, 0.7}, 0.9, 0x5354454946414C4CULL, massstab);
 }
 
 QImage HintergrundOptionen(double massstab) {
     // Stretched lattice: fine horizontal streaks, like brushed metal.
-    return GrauKachel(94, 38, 0xC0, {{2, 6}, {3, 19}, {2, 38}}, {1.8, 1.4, 1.0}, 0.9,
-                      0x4F5054494F4E454EULL, massstab);
+    return GrauKachel(Kachel2Breite, Kachel2Hoehe, 0xC0, {{2, 6}, {3, 19}, {2, 38}},
+                      {1.8, 1.4, 1.0}, 0.9, 0x4F5054494F4E454EULL, massstab);
 }
 
 } // namespace steinfall::bilder

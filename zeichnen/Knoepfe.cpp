@@ -11,23 +11,23 @@
 namespace steinfall::bilder {
 
 QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double massstab) {
-    constexpr int Hoehe = 27;
     constexpr int Rundung = 6;
-    QImage bild = NeuesBild(Pixel(breite, massstab), Pixel(Hoehe, massstab), 0xFF000000 | Umgebung);
+    QImage bild =
+        NeuesBild(Pixel(breite, massstab), Pixel(KnopfHoehe, massstab), 0xFF000000 | Umgebung);
     QPainter maler(&bild);
     if (massstab != 1) {
         // Drawn in the button's own pixels; the painter refines them.
-        maler.scale(bild.width() / double(breite), bild.height() / double(Hoehe));
+        maler.scale(bild.width() / double(breite), bild.height() / double(KnopfHoehe));
     }
     maler.setRenderHint(QPainter::Antialiasing);
     maler.setRenderHint(QPainter::TextAntialiasing);
 
-    const QRectF aussen(0.5, 0.5, breite - 1.0, Hoehe - 1.0);
+    const QRectF aussen(0.5, 0.5, breite - 1.0, KnopfHoehe - 1.0);
     QPainterPath form;
     form.addRoundedRect(aussen, Rundung, Rundung);
 
     // The same blue as the board; pressed, the light comes from below.
-    QLinearGradient verlauf(0, 0, 0, Hoehe);
+    QLinearGradient verlauf(0, 0, 0, KnopfHoehe);
     if (gedrueckt) {
         verlauf.setColorAt(0, QColor(0x14347C));
         verlauf.setColorAt(0.5, QColor(0x1F4BAA));
@@ -46,10 +46,10 @@ QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double masssta
     if (gedrueckt) {
         // Inner shadow along the top edge.
         maler.setPen(QPen(QColor(6, 18, 52, 150), 1.0));
-        maler.drawRoundedRect(QRectF(1.5, 1.5, breite - 3.0, Hoehe - 3.0), 5, 5);
+        maler.drawRoundedRect(QRectF(1.5, 1.5, breite - 3.0, KnopfHoehe - 3.0), 5, 5);
     } else {
         maler.setPen(QPen(QColor(255, 255, 255, 110), 1.0));
-        maler.drawRoundedRect(QRectF(1.5, 1.5, breite - 3.0, Hoehe - 3.0), 5, 5);
+        maler.drawRoundedRect(QRectF(1.5, 1.5, breite - 3.0, KnopfHoehe - 3.0), 5, 5);
     }
 
     QFont schrift(SchriftKnopf());
@@ -61,7 +61,7 @@ QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double masssta
         throw std::runtime_error("Beschriftung zu breit: " + text.toStdString());
     }
     const double versatz = gedrueckt ? 1.0 : 0.0;
-    const QRectF textFeld(versatz, versatz + 0.5, breite, Hoehe);
+    const QRectF textFeld(versatz, versatz + 0.5, breite, KnopfHoehe);
     maler.setPen(QColor(6, 20, 60, 170));
     maler.drawText(textFeld.translated(0, 1), Qt::AlignCenter, text);
     maler.setPen(gedrueckt ? QColor(0xDCE6FA) : QColor(0xFFFFFF));

@@ -14,9 +14,6 @@ namespace steinfall::bilder {
 
 namespace {
 
-constexpr int LogoBreite = 273;
-constexpr int LogoHoehe = 66;
-
 // Coverage of a shape as numbers 0..1, one per pixel.
 struct Deckungsbild {
     int breite = 0;
@@ -208,10 +205,11 @@ LogoBilder Logo(double massstab) {
 
 QImage MorvellLogo(double massstab) {
     // The maker's mark: a bold M on a dark disc with a golden ring.
-    QImage bild = NeuesBild(Pixel(64, massstab), Pixel(64, massstab), 0xFF000000 | Umgebung);
+    QImage bild = NeuesBild(Pixel(MorvellGroesse, massstab), Pixel(MorvellGroesse, massstab),
+                            0xFF000000 | Umgebung);
     QPainter maler(&bild);
     if (massstab != 1) {
-        maler.scale(bild.width() / 64.0, bild.height() / 64.0);
+        maler.scale(bild.width() / double(MorvellGroesse), bild.height() / double(MorvellGroesse));
     }
     maler.setRenderHint(QPainter::Antialiasing);
     QRadialGradient scheibe(QPointF(24, 20), 40);

@@ -31,17 +31,6 @@ QImage NeuesBild(int breite, int hoehe, QRgb fuellung) {
     return bild;
 }
 
-std::uint64_t Zufallsfolge::Naechste() {
-    std::uint64_t z = (zustand_ += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-}
-
-double Zufallsfolge::Gleich() {
-    return static_cast<double>(Naechste() >> 11) * 0x1.0p-53;
-}
-
 KachelRauschen::KachelRauschen(int knotenX, int knotenY, double breite, double hoehe,
                                Zufallsfolge& zufall)
     : knotenX_(knotenX), knotenY_(knotenY), breite_(breite), hoehe_(hoehe),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Zufall.h"
+
 #include <QImage>
 
 #include <cstdint>
@@ -40,18 +42,14 @@ double Glatt(double e0, double e1, double x);
 // An opaque picture filled with one colour, in the format the game paints with.
 QImage NeuesBild(int breite, int hoehe, QRgb fuellung = Weiss);
 
-// A small generator with a fixed, platform-independent sequence (SplitMix64),
-// so that every noise in the pictures and sounds comes out the same each run.
-class Zufallsfolge {
+// The noise of the pictures and sounds comes from SplitMix64, so that it
+// comes out the same each run.
+class Zufallsfolge : public SplitMix64 {
 public:
-    explicit Zufallsfolge(std::uint64_t saat) : zustand_(saat) {}
-    std::uint64_t Naechste();
-    double Gleich(); // [0, 1)
+    using SplitMix64::Gleich;
+    using SplitMix64::SplitMix64;
     double Gleich(double a, double b) { return a + (b - a) * Gleich(); }
     double Vorzeichen() { return 2 * Gleich() - 1; } // [-1, 1)
-
-private:
-    std::uint64_t zustand_;
 };
 
 // Smooth value noise that repeats after breite x hoehe pixels: the lattice has

@@ -18,22 +18,41 @@ namespace steinfall::bilder {
 // earlier drawing are drawn anew.
 inline constexpr int Zeichnungsstand = 1;
 
-// Board geometry in game pixels (15 twips per pixel). A stone square is
-// 40 x 40; column c, row r has its top-left corner at (20 + 60c, 15 + 55r).
-inline constexpr int BrettBreite = 440;
-inline constexpr int BrettHoehe = 345;
-inline constexpr int SteinGroesse = 40;
-inline constexpr int SpaltenHoehe = 330;
-inline int SteinX(int spalte) {
-    return 20 + 60 * spalte;
+// The pictures' sizes in game pixels, from the layout's twips. A stone
+// square is 40 x 40; column c, row r has its top-left corner at
+// (20 + 60c, 15 + 55r).
+inline constexpr int BrettBreite = geometrie::EntwurfPixel(geometrie::Spielfeld.Breite);
+inline constexpr int BrettHoehe = geometrie::EntwurfPixel(geometrie::Spielfeld.Hoehe);
+inline constexpr int SteinGroesse = geometrie::EntwurfPixel(geometrie::SteinGroesse);
+inline constexpr int SpaltenHoehe = geometrie::EntwurfPixel(geometrie::SpalteHoehe);
+inline constexpr int LogoBreite = geometrie::EntwurfPixel(geometrie::Logo.Breite);
+inline constexpr int LogoHoehe = geometrie::EntwurfPixel(geometrie::Logo.Hoehe);
+inline constexpr int KachelGroesse = geometrie::EntwurfPixel(geometrie::KachelBreite);
+inline constexpr int Kachel2Breite = geometrie::EntwurfPixel(geometrie::Kachel2Breite);
+inline constexpr int Kachel2Hoehe = geometrie::EntwurfPixel(geometrie::Kachel2Hoehe);
+inline constexpr int KnopfHoehe = geometrie::EntwurfPixel(geometrie::KnopfNeuesSpiel.Hoehe);
+inline constexpr int MorvellGroesse = geometrie::EntwurfPixel(geometrie::CopyrightLogo.Breite);
+constexpr int SteinX(int spalte) {
+    return static_cast<int>(geometrie::SteinLinks(spalte) / geometrie::TwipsJePixelEntwurf);
 }
-inline int SteinY(int zeile) {
-    return 15 + 55 * zeile;
+constexpr int SteinY(int zeile) {
+    return static_cast<int>(geometrie::SteinOben(zeile) / geometrie::TwipsJePixelEntwurf);
 }
+// Every cell's corner lies on a whole game pixel.
+consteval bool ZellenGanz() {
+    for (int spalte = 0; spalte < geometrie::Spalten; ++spalte) {
+        geometrie::EntwurfPixel(geometrie::SteinLinks(spalte));
+    }
+    for (int zeile = 0; zeile < geometrie::Zeilen; ++zeile) {
+        geometrie::EntwurfPixel(geometrie::SteinOben(zeile));
+    }
+    return true;
+}
+static_assert(ZellenGanz());
 
 // Twips per pixel of a picture drawn at `massstab` pixels per game pixel.
 inline double TwipsJePixel(double massstab) {
-    return 15.0 / massstab;
+    return geometrie::TwipsJePixelEntwurf / massstab;
 }
 // A length of `spielpixel` game pixels at `massstab`, rounded as the game
 // rounds (halves to even).
@@ -104,23 +123,22 @@ QImage MorvellLogo(double massstab);
 
 QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double massstab);
 
-// The picture buttons: their file names, captions in both languages and
-// widths in game pixels.
+// The picture buttons' captions in both languages and widths in game pixels.
 struct Knopfbeschriftung {
-    const char* Name;
     const char* Deutsch;
     const char* Englisch;
     int Breite;
 };
-inline constexpr Knopfbeschriftung KnopfNeuesSpiel{"knopf_neues_spiel", "Neues Spiel", "New game",
-                                                   110};
-inline constexpr Knopfbeschriftung KnopfAnleitung{"knopf_anleitung", "Anleitung", "Instructions",
-                                                  110};
-inline constexpr Knopfbeschriftung KnopfCopyright{"knopf_copyright", "Info", "About", 110};
-inline constexpr Knopfbeschriftung KnopfZurueck{"knopf_zurueck", "Zur\u00fcck", "Back", 110};
-inline constexpr Knopfbeschriftung KnopfBeenden{"knopf_beenden", "Beenden", "Quit", 89};
-inline constexpr Knopfbeschriftung Knoepfe[] = {KnopfNeuesSpiel, KnopfAnleitung, KnopfCopyright,
-                                                KnopfZurueck, KnopfBeenden};
+inline constexpr Knopfbeschriftung KnopfNeuesSpiel{
+    "Neues Spiel", "New game", geometrie::EntwurfPixel(geometrie::KnopfNeuesSpiel.Breite)};
+inline constexpr Knopfbeschriftung KnopfAnleitung{
+    "Anleitung", "Instructions", geometrie::EntwurfPixel(geometrie::KnopfAnleitung.Breite)};
+inline constexpr Knopfbeschriftung KnopfCopyright{
+    "Info", "About", geometrie::EntwurfPixel(geometrie::KnopfCopyright.Breite)};
+inline constexpr Knopfbeschriftung KnopfZurueck{
+    "Zur\u00fcck", "Back", geometrie::EntwurfPixel(geometrie::KnopfZurueck.Breite)};
+inline constexpr Knopfbeschriftung KnopfBeenden{
+    "Beenden", "Quit", geometrie::EntwurfPixel(geometrie::KnopfBeenden.Breite)};
 
 // The stones' colours.
 inline constexpr std::uint32_t FarbeSpieler = 0xDC2A1E;

@@ -2,6 +2,7 @@
 // scale down to the click that finds its column.
 
 #include "Testfenster.h"
+#include "core/Sprache.h"
 #include "ui/Bilder.h"
 #include "ui/Bildflaeche.h"
 #include "ui/Brettbild.h"
@@ -164,6 +165,13 @@ TEST(Skalierung, FuellfaktorIstDerGroessteDerGanzPasst) {
 // its hole: its disc covers only hole pixels of the board, and the falling
 // stone's column mask is open exactly there.
 TEST(Skalierung, SteineTreffenDieLoecherBeiJedemMassstab) {
+    // At the designed size the cells lie where the layout's twips put them.
+    for (int spalte = 0; spalte < geometrie::Spalten; ++spalte) {
+        EXPECT_EQ(bilder::SteinX(spalte), bilder::SteinXPixel(spalte, 1));
+    }
+    for (int zeile = 0; zeile < geometrie::Zeilen; ++zeile) {
+        EXPECT_EQ(bilder::SteinY(zeile), bilder::SteinYPixel(zeile, 1));
+    }
     // 1.6875 (a portrait 1080 x 1920 screen) makes a stone 67.5 pixels wide:
     // the holes then sit off the exact multiples.
     for (const double s : {1.25, 1.6875, 2.25, 4.5}) {
@@ -220,17 +228,46 @@ TEST(Skalierung, KlickFindetSeineSpalteBeiJedemFaktor) {
 // (and a set read at the wrong scale would show blurred).
 TEST(Skalierung, GebauteSaetzeSindDieZeichnung) {
     for (const int s : {2, 3}) {
-        const Bildsatz g = BilderFuer(QStringLiteral(STEINFALL_BILDER), s);
-        const Bildsatz z = BilderZeichnen(s);
-        const auto gleich = [](const QImage& a, const QImage& b) {
-            return a.convertToFormat(QImage::Format_RGB32) ==
-                   b.convertToFormat(QImage::Format_RGB32);
-        };
-        EXPECT_TRUE(gleich(g.Brett, z.Brett)) << "Brett bei " << s;
-        EXPECT_TRUE(gleich(g.SteinSpieler, z.SteinSpieler)) << "SteinSpieler bei " << s;
-        EXPECT_TRUE(gleich(g.SteinComputer, z.SteinComputer)) << "SteinComputer bei " << s;
-        EXPECT_TRUE(gleich(g.SteinHervor, z.SteinHervor)) << "SteinHervor bei " << s;
-        EXPECT_TRUE(gleich(g.SpalteMaske, z.SpalteMaske)) << "SpalteMaske bei " << s;
+        Bildsatz gebaut = BilderFuer(QStringLiteral(STEINFALL_BILDER), s);
+        Bildsatz gezeichnet = BilderZeichnen(s);
+        const auto g = Bilder(gebaut);
+        const auto z = Bilder(gezeichnet);
+        for (std::size_t i = 0; i < g.size(); ++i) {
+            EXPECT_EQ(g[i]->convertToFormat(QImage::Format_RGB32),
+                      z[i]->convertToFormat(QImage::Format_RGB32))
+                << bilder::Bildarten[i].Name << " bei " << s;
+        }
+    }
+}
+
+// The loaded set holds each picture where the game looks for it: each stone
+// in its own colour, and in English buttons lettered apart from the German.
+TEST(Bildsatz, JedesBildAnSeinemPlatz) {
+    const Bildsatz de = BilderLaden(QStringLiteral(STEINFALL_BILDER));
+    SpracheWaehlen(Sprache::Englisch);
+    const Bildsatz en = BilderLaden(QStringLiteral(STEINFALL_BILDER));
+    SpracheWaehlen(Sprache::Deutsch);
+    const std::pair<const QImage*, std::uint32_t> steine[] = {
+        {&de.SteinSpieler, bilder::FarbeSpieler},
+        {&de.SteinComputer, bilder::FarbeComputer},
+        {&de.SteinHervor, bilder::FarbeHervor}};
+    const auto abstand = [](QRgb p, std::uint32_t farbe) {
+        return std::abs(qRed(p) - qRed(farbe)) + std::abs(qGreen(p) - qGreen(farbe)) +
+               std::abs(qBlue(p) - qBlue(farbe));
+    };
+    for (const auto& [stein, farbe] : steine) {
+        const QRgb mitte = stein->pixel(stein->rect().center());
+        for (const auto& [anderer, andere] : steine) {
+            EXPECT_TRUE(stein == anderer || abstand(mitte, farbe) < abstand(mitte, andere));
+        }
+    }
+    for (const auto& [d, e] : {std::pair{&de.KnopfNeuesSpiel, &en.KnopfNeuesSpiel},
+                               {&de.KnopfAnleitung, &en.KnopfAnleitung},
+                               {&de.KnopfCopyright, &en.KnopfCopyright},
+                               {&de.KnopfBeenden, &en.KnopfBeenden},
+                               {&de.KnopfZurueck, &en.KnopfZurueck}}) {
+        EXPECT_NE((*d)[0], (*e)[0]);
+        EXPECT_NE((*d)[1], (*e)[1]);
     }
 }
 

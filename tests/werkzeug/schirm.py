@@ -165,14 +165,19 @@ def bild():
     return lambda x, y: tuple(d[start + y * zeile + 4 * x + 2 - k] for k in range(3))
 
 
-def warten_bis(bedingung, frist, takt=0.1):
-    """True as soon as bedingung() holds, False once frist seconds have passed."""
+def warten_bis(bedingung, frist, takt=0.1, schlafen=None):
+    """bedingung()'s value as soon as it holds, False once frist seconds have
+    passed. Between two looks it sleeps takt seconds, or calls schlafen(),
+    which waits for the next event of a driver's own main loop."""
     ende = time.monotonic() + frist
-    while not bedingung():
+    while not (ergebnis := bedingung()):
         if time.monotonic() > ende:
             return False
-        time.sleep(takt)
-    return True
+        if schlafen:
+            schlafen()
+        else:
+            time.sleep(takt)
+    return ergebnis
 
 
 def main(befehl, *namen):

@@ -11,12 +11,12 @@ Escape, and quits by Tab to "Beenden", Return and the question."""
 
 import os
 import re
-import subprocess
 import sys
-import time
 
 import pyatspi
 from gi.repository import GLib
+
+import schirm
 
 FRIST = 15  # seconds for anything awaited
 TEXTE = {
@@ -44,20 +44,19 @@ class Fehler(Exception):
 
 def warten(bedingung, was, frist=FRIST):
     """Pumps the main loop (and so the events) until `bedingung` holds; returns it."""
-    ende = time.monotonic() + frist
     kontext = GLib.MainContext.default()
-    while True:
+
+    def gepumpt():
         while kontext.iteration(False):
             pass
-        if ergebnis := bedingung():
-            return ergebnis
-        if time.monotonic() > ende:
-            raise Fehler(f"{was() if callable(was) else was}: nach {frist} s nicht")
-        kontext.iteration(True)
+        return bedingung()
+    if ergebnis := schirm.warten_bis(gepumpt, frist, schlafen=lambda: kontext.iteration(True)):
+        return ergebnis
+    raise Fehler(f"{was() if callable(was) else was}: nach {frist} s nicht")
 
 
 def taste(*tasten):
-    subprocess.run(["xdotool", "key", *tasten], check=True, timeout=FRIST)
+    schirm.xdo("key", *tasten, frist=FRIST)
 
 
 def alle(wurzel, passt):

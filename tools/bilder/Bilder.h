@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zeichnen/Bildarten.h"
 #include "zeichnen/Zeichnung.h"
 
 #include <QImage>
@@ -15,6 +16,8 @@ inline constexpr int Faktoren[] = {1, 2, 3};
 // "name.png" at 1x, "name@2x.png" and "name@3x.png" at 2x and 3x: the names
 // Qt gives pictures for screens of those device pixel ratios.
 QString Dateiname(const char* name, int faktor);
+// The same for a picture of the table, a button in German or English.
+QString Dateiname(const Bildart& art, bool englisch, int faktor);
 
 // Every picture at every scale, by file name.
 std::map<QString, QImage> AlleBilder();

@@ -94,40 +94,18 @@ void FaktorPruefen(const std::map<QString, QImage>& bilder, int f) {
     auto holen = [&](const char* name) -> const QImage& {
         return Holen(bilder, Dateiname(name, f).toUtf8().constData());
     };
-    const std::map<const char*, QSize> groessen = {
-        {"brett", {440, 345}},
-        {"spalte_maske", {40, 330}},
-        {"stein_spieler", {40, 40}},
-        {"stein_computer", {40, 40}},
-        {"stein_hervor", {40, 40}},
-        {"stein_maske", {40, 40}},
-        {"logo", {273, 66}},
-        {"logo_maske", {273, 66}},
-        {"hg", {128, 128}},
-        {"hg2", {94, 38}},
-        {"morvell_logo", {64, 64}},
-        {"knopf_neues_spiel", {110, 27}},
-        {"knopf_anleitung", {110, 27}},
-        {"knopf_copyright", {110, 27}},
-        {"knopf_zurueck", {110, 27}},
-        {"knopf_beenden", {89, 27}},
-        {"knopf_neues_spiel_gedrueckt", {110, 27}},
-        {"knopf_anleitung_gedrueckt", {110, 27}},
-        {"knopf_copyright_gedrueckt", {110, 27}},
-        {"knopf_zurueck_gedrueckt", {110, 27}},
-        {"knopf_beenden_gedrueckt", {89, 27}},
-    };
-    for (const auto& [name, groesse] : groessen) {
-        const QImage& bild = holen(name);
-        Verlangen(bild.size() == groesse * f, Dateiname(name, f), "falsche Groesse");
-        Verlangen(bild.format() == QImage::Format_RGB32, Dateiname(name, f), "nicht RGB32");
+    for (const Bildart& art : Bildarten) {
+        const QString datei = Dateiname(art, false, f);
+        const QImage& bild = Holen(bilder, datei.toUtf8().constData());
+        Verlangen(bild.size() == QSize(art.Breite, art.Hoehe) * f, datei, "falsche Groesse");
+        Verlangen(bild.format() == QImage::Format_RGB32, datei, "nicht RGB32");
         // The English button has the German one's size and shape: outside
         // the rounded border, where no caption reaches, both are the same.
-        if (QString::fromUtf8(name).startsWith(QStringLiteral("knopf_"))) {
-            const std::string englisch = std::string(name) + "_en";
-            const QImage& en = holen(englisch.c_str());
-            Verlangen(en.size() == bild.size(), Dateiname(englisch.c_str(), f), "falsche Groesse");
-            Verlangen(GleicherRand(bild, en, 3 * f), Dateiname(englisch.c_str(), f),
+        if (art.Knopf) {
+            const QString englisch = Dateiname(art, true, f);
+            const QImage& en = Holen(bilder, englisch.toUtf8().constData());
+            Verlangen(en.size() == bild.size(), englisch, "falsche Groesse");
+            Verlangen(GleicherRand(bild, en, 3 * f), englisch,
                       "Rand weicht vom deutschen Knopf ab");
         }
     }
@@ -153,7 +131,7 @@ void FaktorPruefen(const std::map<QString, QImage>& bilder, int f) {
     // holes are the board's holes, row by row.
     const QImage& brett = holen("brett");
     const int stein = SteinGroesse * f;
-    for (int zeile = 0; zeile < 6; ++zeile) {
+    for (int zeile = 0; zeile < geometrie::Zeilen; ++zeile) {
         for (int y = 0; y < stein; ++y) {
             for (int x = 0; x < stein; ++x) {
                 const bool offen = spalte.pixel(x, SteinY(zeile) * f + y) == Weiss;
@@ -161,15 +139,16 @@ void FaktorPruefen(const std::map<QString, QImage>& bilder, int f) {
                           "Loch weicht vom Brett ab");
                 Verlangen(steinMaske.pixel(x, y) == Weiss || offen, Dateiname("stein_maske", f),
                           "Stein ragt aus dem Loch");
-                for (int s = 0; s < 7; ++s) {
+                for (int s = 0; s < geometrie::Spalten; ++s) {
                     const int h = Helligkeit(brett.pixel(SteinX(s) * f + x, SteinY(zeile) * f + y));
                     Verlangen(!offen || h < 60, Dateiname("brett", f), "Loch nicht dunkel");
                 }
             }
         }
     }
+    const int abstand = (SteinY(1) - SteinY(0)) * f;
     for (int y = 0; y < SpaltenHoehe * f; ++y) {
-        const bool zwischen = (y - SteinY(0) * f + 55 * f) % (55 * f) >= stein || y < SteinY(0) * f;
+        const bool zwischen = (y - SteinY(0) * f + abstand) % abstand >= stein || y < SteinY(0) * f;
         for (int x = 0; zwischen && x < stein; ++x) {
             Verlangen(spalte.pixel(x, y) == Schwarz, Dateiname("spalte_maske", f),
                       "offen zwischen den Loechern");
@@ -180,7 +159,7 @@ void FaktorPruefen(const std::map<QString, QImage>& bilder, int f) {
 } // namespace
 
 void BilderPruefen(const std::map<QString, QImage>& bilder) {
-    Verlangen(bilder.size() == 31 * std::size(Faktoren), QStringLiteral("Bilder"),
+    Verlangen(bilder.size() == DateienJeSatz() * std::size(Faktoren), QStringLiteral("Bilder"),
               "Anzahl stimmt nicht");
     for (const int f : Faktoren) {
         FaktorPruefen(bilder, f);

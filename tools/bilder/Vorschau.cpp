@@ -1,6 +1,8 @@
 #include "Bilder.h"
 
-#include <QPainter>
+#include "zeichnen/Rasteroperation.h"
+
+#include <cmath>
 
 #include <stdexcept>
 
@@ -8,29 +10,23 @@ namespace steinfall::bilder {
 
 namespace {
 
-// The game's four raster operations, on opaque 32-bit pictures.
-enum class Op { Kopie, Oder, Und, NichtOder };
+namespace g = geometrie;
 
-void Malen(QImage& ziel, int x, int y, const QImage& quelle, Op op, QRect aus = QRect()) {
-    QPainter maler(&ziel);
-    switch (op) {
-    case Op::Kopie:
-        maler.setCompositionMode(QPainter::CompositionMode_Source);
-        break;
-    case Op::Oder:
-        maler.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        break;
-    case Op::Und:
-        maler.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        break;
-    case Op::NichtOder:
-        maler.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
-        break;
-    }
+// The whole of `quelle`, or its part `aus`, with the game's raster operations.
+void Malen(QImage& ziel, int x, int y, const QImage& quelle, Rasterop op, QRect aus = QRect()) {
     if (aus.isNull()) {
         aus = quelle.rect();
     }
-    maler.drawImage(QPoint(x, y), quelle, aus);
+    BitBlt(ziel, x, y, aus.width(), aus.height(), quelle, aus.x(), aus.y(), op);
+}
+
+// A position of the layout in pixels at the designed size, rounded as the game rounds.
+int Px(double twips) {
+    return static_cast<int>(std::nearbyint(twips / g::TwipsJePixelEntwurf));
+}
+
+void Malen(QImage& ziel, const g::Ort& ort, const QImage& quelle, Rasterop op) {
+    Malen(ziel, Px(ort.Links), Px(ort.Oben), quelle, op);
 }
 
 QImage Lesen(const QString& ordner, const char* name) {
@@ -44,14 +40,14 @@ QImage Lesen(const QString& ordner, const char* name) {
 void Kacheln(QImage& ziel, const QImage& kachel) {
     for (int x = 0; x < ziel.width(); x += kachel.width()) {
         for (int y = 0; y < ziel.height(); y += kachel.height()) {
-            Malen(ziel, x, y, kachel, Op::Kopie);
+            Malen(ziel, x, y, kachel, Rasterop::SrcCopy);
         }
     }
 }
 
 void SteinSetzen(QImage& brett, int spalte, int zeile, const QImage& stein, const QImage& maske) {
-    Malen(brett, SteinX(spalte), SteinY(zeile), maske, Op::NichtOder);
-    Malen(brett, SteinX(spalte), SteinY(zeile), stein, Op::Und);
+    Malen(brett, SteinX(spalte), SteinY(zeile), maske, Rasterop::MergePaint);
+    Malen(brett, SteinX(spalte), SteinY(zeile), stein, Rasterop::SrcAnd);
 }
 
 // One frame of the fall, step for step as the game's timer paints it.
@@ -63,17 +59,17 @@ struct Fall {
     void Bild(QImage& brett, int x, int y, const QImage& stein, const QImage& maske,
               const QImage& spalte) {
         if (vorherX != 0 || vorherY != 0) {
-            Malen(brett, vorherX, vorherY, gesichert, Op::Kopie);
+            Malen(brett, vorherX, vorherY, gesichert, Rasterop::SrcCopy);
         }
         gesichert = brett.copy(x, y, SteinGroesse, SteinGroesse);
         vorherX = x;
         vorherY = y;
         QImage arbeit = maske.copy();
-        Malen(arbeit, 0, 0, spalte, Op::NichtOder, QRect(0, y, SteinGroesse, SteinGroesse));
-        Malen(brett, x, y, arbeit, Op::NichtOder);
+        Malen(arbeit, 0, 0, spalte, Rasterop::MergePaint, QRect(0, y, SteinGroesse, SteinGroesse));
+        Malen(brett, x, y, arbeit, Rasterop::MergePaint);
         arbeit = stein.copy();
-        Malen(arbeit, 0, 0, spalte, Op::NichtOder, QRect(0, y, SteinGroesse, SteinGroesse));
-        Malen(brett, x, y, arbeit, Op::Und);
+        Malen(arbeit, 0, 0, spalte, Rasterop::MergePaint, QRect(0, y, SteinGroesse, SteinGroesse));
+        Malen(brett, x, y, arbeit, Rasterop::SrcAnd);
     }
 };
 
@@ -94,18 +90,18 @@ void VorschauZeichnen(const QString& ordner, const QString& datei) {
                         Lesen(ordner, "stein_hervor.png")};
 
     // As at load: masks ORed into logo and stones.
-    Malen(logo, 0, 0, logoMaske, Op::Oder);
+    Malen(logo, 0, 0, logoMaske, Rasterop::SrcPaint);
     for (QImage& stein : steine) {
-        Malen(stein, 0, 0, maske, Op::Oder);
+        Malen(stein, 0, 0, maske, Rasterop::SrcPaint);
     }
 
-    QImage flaeche = NeuesBild(640, 480);
+    QImage flaeche = NeuesBild(Px(g::Spielbereich.Breite), Px(g::Spielbereich.Hoehe));
     Kacheln(flaeche, hg);
-    QImage optionen = NeuesBild(121, 225);
+    QImage optionen = NeuesBild(Px(g::Optionen.Breite), Px(g::Optionen.Hoehe));
     Kacheln(optionen, hg2);
-    Malen(flaeche, 16, 208, optionen, Op::Kopie);
-    Malen(flaeche, 248, 8, logoMaske, Op::NichtOder);
-    Malen(flaeche, 248, 8, logo, Op::Und);
+    Malen(flaeche, g::Optionen, optionen, Rasterop::SrcCopy);
+    Malen(flaeche, g::Logo, logoMaske, Rasterop::MergePaint);
+    Malen(flaeche, g::Logo, logo, Rasterop::SrcAnd);
 
     QImage brett = Lesen(ordner, "brett.png");
     const int stellung[6][7] = {
@@ -132,20 +128,24 @@ void VorschauZeichnen(const QString& ordner, const QString& datei) {
     for (int y = 0; y <= 150; y += 30) {
         fall2.Bild(brett, SteinX(6), y, steine[1], maske, spalte);
     }
-    Malen(flaeche, 168, 88, brett, Op::Kopie);
+    Malen(flaeche, g::Spielfeld, brett, Rasterop::SrcCopy);
 
-    Malen(flaeche, 21, 96, Lesen(ordner, "knopf_neues_spiel.png"), Op::Kopie);
-    Malen(flaeche, 21, 132, Lesen(ordner, "knopf_anleitung_gedrueckt.png"), Op::Kopie);
-    Malen(flaeche, 21, 168, Lesen(ordner, "knopf_copyright.png"), Op::Kopie);
-    Malen(flaeche, 544, 448, Lesen(ordner, "knopf_beenden.png"), Op::Kopie);
-    Malen(flaeche, 560, 12, Lesen(ordner, "morvell_logo.png"), Op::Kopie);
-    Malen(flaeche, 440, 448, Lesen(ordner, "knopf_zurueck.png"), Op::Kopie);
+    Malen(flaeche, g::KnopfNeuesSpiel, Lesen(ordner, "knopf_neues_spiel.png"), Rasterop::SrcCopy);
+    Malen(flaeche, g::KnopfAnleitung, Lesen(ordner, "knopf_anleitung_gedrueckt.png"),
+          Rasterop::SrcCopy);
+    Malen(flaeche, g::KnopfCopyright, Lesen(ordner, "knopf_copyright.png"), Rasterop::SrcCopy);
+    Malen(flaeche, g::KnopfBeenden, Lesen(ordner, "knopf_beenden.png"), Rasterop::SrcCopy);
+    Malen(flaeche, 560, 12, Lesen(ordner, "morvell_logo.png"), Rasterop::SrcCopy);
+    // The instructions' back button, left of "Beenden".
+    Malen(flaeche, Px(g::KnopfBeenden.Links - g::KnopfZurueck.Breite), Px(g::KnopfBeenden.Oben),
+          Lesen(ordner, "knopf_zurueck.png"), Rasterop::SrcCopy);
 
     // Below the scene: the falling stones' corner of the board, enlarged.
     const QImage nah = Vergroessert(brett.copy(150, 0, 290, 200), 3);
-    QImage gesamt = NeuesBild(std::max(640, nah.width()), 480 + nah.height(), Schwarz);
-    Malen(gesamt, 0, 0, flaeche, Op::Kopie);
-    Malen(gesamt, 0, 480, nah, Op::Kopie);
+    QImage gesamt =
+        NeuesBild(std::max(flaeche.width(), nah.width()), flaeche.height() + nah.height(), Schwarz);
+    Malen(gesamt, 0, 0, flaeche, Rasterop::SrcCopy);
+    Malen(gesamt, 0, flaeche.height(), nah, Rasterop::SrcCopy);
     if (!gesamt.save(datei)) {
         throw std::runtime_error("Vorschau: kann nicht schreiben: " + datei.toStdString());
     }
