@@ -16,7 +16,7 @@ namespace steinfall::bilder {
 
 // Raised whenever a picture is drawn differently, so that sets kept from an
 // earlier drawing are drawn anew.
-inline constexpr int Zeichnungsstand = 1;
+inline constexpr int Zeichnungsstand = 2;
 
 // Board geometry in game pixels (15 twips per pixel). A stone square is
 // 40 x 40; column c, row r has its top-left corner at (20 + 60c, 15 + 55r).
