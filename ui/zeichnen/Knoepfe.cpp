@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
 #include <stdexcept>
 
 namespace steinfall::bilder {
@@ -61,9 +62,25 @@ QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double masssta
         throw std::runtime_error("Beschriftung zu breit: " + text.toStdString());
     }
     const double versatz = gedrueckt ? 1.0 : 0.0;
-    const QRectF textFeld(versatz, versatz + 0.5, breite, Hoehe);
+    QRectF textFeld(versatz, versatz + 0.5, breite, Hoehe);
+    double schatten = 1;
+    if (massstab != std::round(massstab)) {
+        // Between the built scales the caption is laid out in the picture's
+        // own pixels at its size there, so that the font's hinting puts its
+        // baseline and stems on whole pixels; scaled up from 12 pixels they
+        // would fall between two and look soft.
+        const double sx = bild.width() / double(breite);
+        const double sy = bild.height() / double(Hoehe);
+        maler.resetTransform();
+        schrift.setPixelSize(static_cast<int>(std::lround(12 * sy)));
+        schrift.setHintingPreference(QFont::PreferFullHinting);
+        maler.setFont(schrift);
+        textFeld = QRectF(std::round(versatz * sx), std::round((versatz + 0.5) * sy), bild.width(),
+                          bild.height());
+        schatten = std::round(sy);
+    }
     maler.setPen(QColor(6, 20, 60, 170));
-    maler.drawText(textFeld.translated(0, 1), Qt::AlignCenter, text);
+    maler.drawText(textFeld.translated(0, schatten), Qt::AlignCenter, text);
     maler.setPen(gedrueckt ? QColor(0xDCE6FA) : QColor(0xFFFFFF));
     maler.drawText(textFeld, Qt::AlignCenter, text);
     return bild;
