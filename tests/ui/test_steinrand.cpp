@@ -76,8 +76,8 @@ struct Zelle {
 };
 
 // Every pixel near the disc's edge after stone `spieler` was painted at `ecke`
-// over `vorher`: at most as light as the stone's surface there or the board
-// beneath. Returns the number of lighter pixels.
+// over `vorher`: no brighter than the lighter of the stone's surface there and
+// the board beneath. Returns the number of brighter pixels.
 int HelleRandpixel(const QImage& vorher, const QImage& nachher, Zelle ecke, double massstab,
                    int spieler, int groesse) {
     const double mitte = groesse / 2.0;
