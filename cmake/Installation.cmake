@@ -25,6 +25,9 @@ foreach(groesse ${STEINFALL_ICONGROESSEN})
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${groesse}x${groesse}/apps
             RENAME ${STEINFALL_ANWENDUNGS_ID}.png)
 endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/assets/icons/steinfall.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${STEINFALL_ANWENDUNGS_ID}.svg)
 
 # The manual pages in English where man looks first, in German for German
 # locales.

@@ -5,9 +5,9 @@ set -euo pipefail
 
 pakete=(
     cmake ninja-build g++ pkg-config python3
-    qt6-base-dev qt6-multimedia-dev libxkbcommon-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libxkbcommon-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick x11-apps x11-utils fonts-dejavu-core
+    xvfb xdotool imagemagick librsvg2-bin x11-apps x11-utils fonts-dejavu-core
     weston qt6-wayland openbox pulseaudio pulseaudio-utils sox python3-numpy
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi procps
     build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream

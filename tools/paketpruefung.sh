@@ -70,6 +70,8 @@ for groesse in 16 32 48 256; do
     [ -f "/usr/share/icons/hicolor/${groesse}x${groesse}/apps/$symbol.png" ] ||
         fehler "Symbol $symbol fehlt in ${groesse}x${groesse}"
 done
+[ -f "/usr/share/icons/hicolor/scalable/apps/$symbol.svg" ] ||
+    fehler "Symbol $symbol fehlt als SVG"
 appstreamcli validate --no-net "/usr/share/metainfo/$symbol.metainfo.xml" >/dev/null ||
     fehler "AppStream-Datei ungültig"
 

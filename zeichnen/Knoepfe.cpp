@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
 #include <stdexcept>
 
 namespace steinfall::bilder {
@@ -61,11 +62,34 @@ QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double masssta
         throw std::runtime_error("Beschriftung zu breit: " + text.toStdString());
     }
     const double versatz = gedrueckt ? 1.0 : 0.0;
-    const QRectF textFeld(versatz, versatz + 0.5, breite, KnopfHoehe);
-    maler.setPen(QColor(6, 20, 60, 170));
-    maler.drawText(textFeld.translated(0, 1), Qt::AlignCenter, text);
-    maler.setPen(gedrueckt ? QColor(0xDCE6FA) : QColor(0xFFFFFF));
-    maler.drawText(textFeld, Qt::AlignCenter, text);
+    const QColor schatten(6, 20, 60, 170);
+    const QColor farbe = gedrueckt ? QColor(0xDCE6FA) : QColor(0xFFFFFF);
+    if (massstab == std::round(massstab)) {
+        const QRectF textFeld(versatz, versatz + 0.5, breite, KnopfHoehe);
+        maler.setPen(schatten);
+        maler.drawText(textFeld.translated(0, 1), Qt::AlignCenter, text);
+        maler.setPen(farbe);
+        maler.drawText(textFeld, Qt::AlignCenter, text);
+        return bild;
+    }
+    // Between the built scales the caption is laid out in the picture's own
+    // pixels at its size there, starting on a whole pixel, so that the font's
+    // hinting puts its stems and baseline on whole pixels; scaled up from 12
+    // pixels they would fall between two and look soft.
+    const double sx = bild.width() / double(breite);
+    const double sy = bild.height() / double(KnopfHoehe);
+    maler.resetTransform();
+    schrift.setPixelSize(static_cast<int>(std::lround(12 * sy)));
+    schrift.setHintingPreference(QFont::PreferFullHinting);
+    maler.setFont(schrift);
+    const QFontMetricsF masse(schrift, &bild);
+    const QPointF anfang(
+        std::round(versatz * sx + (bild.width() - masse.horizontalAdvance(text)) / 2),
+        std::round((versatz + 0.5) * sy + (bild.height() + masse.ascent() - masse.descent()) / 2));
+    maler.setPen(schatten);
+    maler.drawText(anfang + QPointF(0, std::round(sy)), text);
+    maler.setPen(farbe);
+    maler.drawText(anfang, text);
     return bild;
 }
 

@@ -9,6 +9,14 @@ namespace {
 
 constexpr int Proben = 6;
 
+// The picture and its mask sample each pixel at the same points, so that the
+// mask covers exactly the pixels the picture colours. A pixel that only a
+// finer mask touched would stay white in the picture and show as a light
+// speck on the hole's dark rim.
+int SteinProben(double massstab) {
+    return ProbenJePixel(Proben, massstab);
+}
+
 // Height of the stone's surface at distance r from its centre: a low dome with
 // a ring groove and a rounded rim.
 double Hoehe(double r) {
@@ -61,7 +69,7 @@ QImage SteinBild(Farbe grund, bool leuchtend, double massstab) {
     const double f = massstab;
     const int groesse = Pixel(SteinGroesse, f);
     const double mitte = groesse / (2.0 * f);
-    const int proben = ProbenJePixel(Proben, f);
+    const int proben = SteinProben(f);
     QImage bild = NeuesBild(groesse, groesse);
     for (int y = 0; y < bild.height(); ++y) {
         for (int x = 0; x < bild.width(); ++x) {
@@ -93,11 +101,12 @@ QImage SteinMaske(double massstab) {
     const double f = massstab;
     const int groesse = Pixel(SteinGroesse, f);
     const double mitte = groesse / (2.0 * f);
+    const int proben = SteinProben(f);
     QImage maske = NeuesBild(groesse, groesse);
     for (int y = 0; y < maske.height(); ++y) {
         for (int x = 0; x < maske.width(); ++x) {
             const bool beruehrt =
-                Deckung(x, y, Proben, [f, mitte](double px, double py) {
+                Deckung(x, y, proben, [f, mitte](double px, double py) {
                     return std::hypot(px / f - mitte, py / f - mitte) < SteinRadius;
                 }) > 0;
             if (beruehrt) {

@@ -16,7 +16,7 @@ namespace steinfall::bilder {
 
 // Raised whenever a picture is drawn differently, so that sets kept from an
 // earlier drawing are drawn anew.
-inline constexpr int Zeichnungsstand = 1;
+inline constexpr int Zeichnungsstand = 2;
 
 // The pictures' sizes in game pixels, from the layout's twips. A stone
 // square is 40 x 40; column c, row r has its top-left corner at

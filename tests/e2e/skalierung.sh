@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game area fills screens of every size: scaled by the largest factor at
 # which all of it fits, centred, the board where the layout puts it at that
-# factor, and a click on each column drops there. The board on the screen is
-# the picture generator's own drawing at the scale of its pixels.
+# factor, and a click on each column drops there, its stone without a light
+# rim. The board on the screen is the picture generator's own drawing at the
+# scale of its pixels.
 #   bash tests/e2e/skalierung.sh build/bin/steinfall
 set -euo pipefail
 
@@ -92,6 +93,15 @@ pruefen() (
     convert "$arbeit/soll/brett.png" -crop "$frei+0+0" +repage "$arbeit/soll.png"
     ab=$(compare -metric AE "$arbeit/brett.png" "$arbeit/soll.png" null: 2>&1 || true)
     [ "$ab" = 0 ] || fehler "Brett weicht von der Zeichnung bei $bildfaktor ab: $ab Pixel"
+    # A light rim around the stones, counted as a player sees it: pixels with
+    # every channel above 190 touching one with every channel below 60.
+    saum() {
+        convert "$arbeit/bild.png" -crop "$frei+0+0" +repage \
+            \( -clone 0 -separate -evaluate-sequence min -threshold 74.706% \) \
+            \( -clone 0 -separate -evaluate-sequence max -threshold 23.333% -negate \
+               -morphology Dilate Square:1 \) \
+            -delete 0 -compose multiply -composite -format '%[fx:round(mean*w*h)]' info:
+    }
     # A click in each column's top hole drops the human's stone at its foot;
     # after the computer's answer a new game empties the board again.
     local spalte nx ny
@@ -104,6 +114,9 @@ pruefen() (
         vorher=""
         warten_bis 20 eval 'jetzt=$(lesen); [ "$(tr -cd O <<<"$jetzt")" = O ] && [ "$jetzt" = "$vorher" ] || { vorher=$jetzt; false; }' ||
             fehler "der Computer antwortet nicht"
+        local hell
+        hell=$(saum)
+        [ "$hell" = 0 ] || fehler "heller Saum um die Steine bei $bildfaktor: $hell Pixel"
         xdotool mousemove --sync $((nx + 20)) $((ny + 10)) click 1
         warten_bis 10 eval '[ "$(lesen)" = "$leer" ]' || fehler "kein neues Spiel"
     done

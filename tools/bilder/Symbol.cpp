@@ -1,6 +1,7 @@
 #include "Symbol.h"
 
 #include "Bilder.h"
+#include "SymbolMasse.h"
 
 #include <QDir>
 
@@ -12,20 +13,6 @@
 namespace steinfall::bilder {
 
 namespace {
-
-// Everything in units of the icon's edge (0..1). The board fills the icon but
-// for a small margin that keeps its rounded outline inside the pixel grid.
-constexpr double Rand = 0.03;
-constexpr double EckRadius = 0.17;
-constexpr double KanteBreite = 0.04;
-constexpr double Loch = 0.175;
-constexpr double Fase = 0.035;
-constexpr double Stein = 0.155;
-constexpr double LochMitten[] = {0.285, 0.715};
-
-// As on the board picture: light from the upper left.
-constexpr double LichtX = -0.7071;
-constexpr double LichtY = -0.7071;
 
 struct Probe {
     Farbe farbe;
@@ -51,15 +38,10 @@ double AbstandRand(double x, double y, double& nx, double& ny) {
 }
 
 std::optional<Farbe> SteinIn(int loch) {
-    switch (loch) {
-    case 1:
-        return AusHex(0xDC2A1E);
-    case 2:
-    case 3:
-        return AusHex(0xF7C51C);
-    default:
+    if (SymbolStein(loch) == 0) {
         return std::nullopt;
     }
+    return AusHex(SymbolStein(loch));
 }
 
 Probe Abtasten(double x, double y) {
@@ -84,18 +66,16 @@ Probe Abtasten(double x, double y) {
         const double massstab = LochRadius / Loch;
         return {Innenraum(dx * massstab, dy * massstab), true};
     }
-    Farbe f = Mischen(AusHex(0x3069DA), AusHex(0x1B45A4), y);
+    Farbe f = Mischen(AusHex(SymbolFrontOben), AusHex(SymbolFrontUnten), y);
     if (d < Loch + Fase) {
         const double licht = (-dx / d) * LichtX + (-dy / d) * LichtY;
         const double tiefe = 1 - (d - Loch) / Fase;
-        f = licht > 0 ? Mischen(f, AusHex(0xC8DCFF), 0.55 * licht * (0.6 + 0.4 * tiefe))
-                      : Mischen(f, AusHex(0x081640), -0.65 * licht * (0.5 + 0.5 * tiefe));
+        f = Mischen(f, AusHex(FaseFarbe(licht)), FaseDeckung(licht, tiefe));
     }
     if (rand > -KanteBreite) {
         const double licht = nx * LichtX + ny * LichtY;
         const double t = 1 + rand / KanteBreite;
-        f = licht > 0 ? Mischen(f, AusHex(0xD0E0FF), 0.5 * licht * t)
-                      : Mischen(f, AusHex(0x06123A), -0.6 * licht * t);
+        f = Mischen(f, AusHex(KanteFarbe(licht)), KanteDeckung(licht, t));
     }
     return {f, true};
 }
@@ -136,6 +116,7 @@ void SymboleSchreiben(const QString& ordner) {
     if (!QDir().mkpath(ordner)) {
         throw std::runtime_error("kann Ordner nicht anlegen: " + ordner.toStdString());
     }
+    SymbolVektorSchreiben(ordner + QStringLiteral("/steinfall.svg"));
     for (const int groesse : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString datei = ordner + QStringLiteral("/steinfall-%1.png").arg(groesse);
         if (!SymbolBild(groesse).save(datei, "PNG", 0)) {
