@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -240,6 +241,76 @@ TEST(Bedienung, BeendenUndSchliessenFragen) {
     };
     QTest::mouseClick(f.Control<Bildflaeche>("picSpielfeld"), Qt::LeftButton, {}, QPoint(220, 50));
     EXPECT_TRUE(f.Beendet);
+}
+
+// The desktop's shortcuts press their picture button for a moment: the
+// pressed look, then its sound and action. A held one presses once. While a
+// side window is open they do nothing, whichever window gets them.
+TEST(Bedienung, KurzbefehleDrueckenIhrenKnopf) {
+    Testfenster f;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    auto gedrueckt = [&](const char* name) {
+        return f.Control<Bildflaeche>(name)->findChild<Bildflaeche*>(name);
+    };
+    // Every question is answered No and kept; a wrong key must not hang the test.
+    QStringList fragen;
+    QTimer nein;
+    nein.setInterval(10);
+    QObject::connect(&nein, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            fragen << box->windowTitle() + ": " + box->text();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    nein.start();
+
+    f.SteinSetzen(38, 1);
+    Taste(f, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(gedrueckt("picButtonNeuesSpiel")->isVisible());
+    EXPECT_TRUE(f.Gespielt.empty()) << "the sound comes with the release";
+    QTRY_VERIFY(gedrueckt("picButtonNeuesSpiel")->isHidden());
+    EXPECT_EQ(f.Gespielt, std::vector<std::string>{"KLICK.WAV"});
+    EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett) << "a new game";
+    // The key still held: X repeats it as release and press.
+    for (const bool druck : {false, true}) {
+        QTest::simulateEvent(f.windowHandle(), druck, Qt::Key_N, Qt::ControlModifier, {}, true);
+    }
+    EXPECT_FALSE(f.KnopfGedrueckt) << "a held shortcut presses once";
+
+    Taste(f, Qt::Key_Q, Qt::ControlModifier);
+    QTRY_COMPARE(fragen.size(), 1);
+    EXPECT_EQ(fragen[0].toStdString(),
+              f.Spielablauf().Txt().TxtBeendenTitel + ": " + f.Spielablauf().Txt().TxtBeenden);
+    EXPECT_FALSE(f.Beendet);
+
+    using Seitenfenster = std::function<QWidget*()>;
+    const std::vector<std::tuple<Qt::KeyboardModifier, Seitenfenster, const char*>> hilfe = {
+        {Qt::NoModifier, [&] { return f.Anleitung(); }, "ANLEITUN.WAV"},
+        {Qt::ShiftModifier, [&] { return f.Copyright(); }, "TADA.WAV"}};
+    for (const auto& [umschalt, oeffnen, klang] : hilfe) {
+        f.Gespielt.clear();
+        Taste(f, Qt::Key_F1, umschalt);
+        QTRY_VERIFY(oeffnen() && oeffnen()->isVisible());
+        QWidget* fenster = oeffnen();
+        EXPECT_EQ(f.Gespielt, (std::vector<std::string>{"KLICK.WAV", klang}));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+        for (QWidget* ziel : {static_cast<QWidget*>(&f), fenster}) {
+            for (const auto& [t, u] : {std::pair{Qt::Key_N, Qt::ControlModifier},
+                                       {Qt::Key_Q, Qt::ControlModifier},
+                                       {Qt::Key_F1, Qt::NoModifier},
+                                       {Qt::Key_F1, Qt::ShiftModifier}}) {
+                Taste(*ziel, t, u);
+                EXPECT_FALSE(f.KnopfGedrueckt) << t << " " << u << " with a side window open";
+            }
+        }
+        EXPECT_EQ(f.Gespielt.size(), 2u);
+        EXPECT_EQ(fragen.size(), 1);
+        EXPECT_TRUE(fenster->isVisible());
+        Taste(*fenster, Qt::Key_Escape);
+        EXPECT_FALSE(fenster->isVisible());
+        EXPECT_TRUE(f.Spielflaeche().isEnabled());
+    }
+    EXPECT_EQ(f.Anleitung()->isVisible() || f.Copyright()->isVisible(), false);
 }
 
 TEST(Zugang, JedesControlMitRolleUndNamen) {
