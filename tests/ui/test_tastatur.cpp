@@ -100,6 +100,7 @@ TEST(Tastatur, ZiffernUndPfeileWerfenInIhreSpalte) {
 // answered, and a repeat taken for a press would drop the next stone.
 TEST(Tastatur, GehalteneTasteWirftEinenSteinJeDruck) {
     Tastenfenster f;
+    const Abwimmeln meldungen;
     // Columns 1, 3, 5 and 7, two presses each: no line of four.
     int spalte = 0;
     for (const auto& [taste, text] : {std::pair{Qt::Key_1, "1"},
@@ -121,6 +122,7 @@ TEST(Tastatur, GehalteneTasteWirftEinenSteinJeDruck) {
         spalte += 2;
     }
     EXPECT_EQ(f.Spielablauf().Stand().Zugzaehler, 16);
+    EXPECT_TRUE(meldungen.Fragen.isEmpty()) << meldungen.Fragen.join(u'|').toStdString();
 }
 
 TEST(Tastatur, MarkeNurNachTastenUndBisZumKlick) {
