@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct Nachricht {
 
 QStringList argumente_;
 std::vector<Nachricht> zurueckgehalten_;
+// Qt's threads may speak while the application object is made.
+std::mutex sperre_;
 QtMessageHandler vorher_ = nullptr;
 
 // What the player set, so that a display that does not answer is named.
@@ -61,6 +64,7 @@ void Zurueckhalten(QtMsgType art, const QMessageLogContext& ort, const QString& 
         OhneAnzeigeEnden();
     }
     auto kopie = [](const char* zeichen) { return std::string(zeichen ? zeichen : ""); };
+    const std::lock_guard<std::mutex> gesperrt(sperre_);
     zurueckgehalten_.push_back(
         {art, kopie(ort.file), kopie(ort.function), kopie(ort.category), ort.line, text});
 }
@@ -76,6 +80,7 @@ void AnzeigeSuchen(int argc, char** argv) {
 
 void AnzeigeGefunden() {
     qInstallMessageHandler(vorher_);
+    const std::lock_guard<std::mutex> gesperrt(sperre_);
     for (const Nachricht& n : zurueckgehalten_) {
         const QMessageLogContext ort(n.Datei.c_str(), n.Zeile, n.Funktion.c_str(),
                                      n.Kategorie.c_str());
