@@ -80,22 +80,27 @@ int Fehler(const QString& text) {
     return 2;
 }
 
-} // namespace
-
-Befehlszeile BefehlszeileLesen(const QStringList& argumente) {
-    // The system's language, unless the command line names one; the help,
-    // an error and the game all speak the chosen one.
+// The system's language, unless the command line names one; the help, an
+// error and the game all speak the chosen one. Only the two names the help
+// lists count, not a whole locale name.
+std::optional<Sprache> SpracheNehmen(const QCommandLineParser& parser) {
     SpracheWaehlen(SpracheDesSystems());
-    QCommandLineParser parser;
-    parser.addOptions(Optionen());
-    const bool gelesen = parser.parse(argumente);
     const QString name = parser.value(QStringLiteral("sprache"));
-    // Only the two names the help lists, not a whole locale name.
     const std::optional<Sprache> sprache =
         name == u"de" || name == u"en" ? SpracheAusName(name.toStdString()) : std::nullopt;
     if (sprache) {
         SpracheWaehlen(*sprache);
     }
+    return sprache;
+}
+
+} // namespace
+
+Befehlszeile BefehlszeileLesen(const QStringList& argumente) {
+    QCommandLineParser parser;
+    parser.addOptions(Optionen());
+    const bool gelesen = parser.parse(argumente);
+    const std::optional<Sprache> sprache = SpracheNehmen(parser);
     // Read again: the help's texts are in the chosen language now.
     const QList<QCommandLineOption> optionen = Optionen();
     Befehlszeile ergebnis;
@@ -111,7 +116,7 @@ Befehlszeile BefehlszeileLesen(const QStringList& argumente) {
     } else if (parser.isSet(QStringLiteral("sprache")) && !sprache) {
         ergebnis.Ende = Fehler(
             Sprachtext("unbekannte Sprache %1 (de oder en)", "unknown language %1 (de or en)")
-                .arg(name));
+                .arg(parser.value(QStringLiteral("sprache"))));
     } else if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(Hilfe(optionen).toUtf8().constData(), stdout);
         ergebnis.Ende = 0;
@@ -122,6 +127,14 @@ Befehlszeile BefehlszeileLesen(const QStringList& argumente) {
     ergebnis.Originalgroesse = parser.isSet(QStringLiteral("originalgroesse"));
     ergebnis.Geometrie = parser.isSet(QStringLiteral("geometrie"));
     return ergebnis;
+}
+
+void SpracheLesen(const QStringList& argumente) {
+    QCommandLineParser parser;
+    parser.addOptions(Optionen());
+    // Unknown options, Qt's own among them, do not stop the parser.
+    parser.parse(argumente);
+    SpracheNehmen(parser);
 }
 
 bool NurAusgabe(int argc, char** argv) {

@@ -24,6 +24,10 @@ struct Befehlszeile {
 // Prints help, version or a one-line error in that language.
 Befehlszeile BefehlszeileLesen(const QStringList& argumente);
 
+// Chooses the language as BefehlszeileLesen does and looks at nothing else
+// on the command line: for a word before Qt has taken its own options out.
+void SpracheLesen(const QStringList& argumente);
+
 // Help and version are answered without a display, before the window system
 // is asked for one.
 bool NurAusgabe(int argc, char** argv);

@@ -1,4 +1,5 @@
 #include "app/Anwendung.h"
+#include "app/Anzeige.h"
 #include "app/Befehlszeile.h"
 #include "app/Start.h"
 #include "app/Startmessung.h"
@@ -20,7 +21,9 @@ int main(int argc, char* argv[]) {
             return *ende;
         }
     }
+    steinfall::AnzeigeSuchen(argc, argv);
     QApplication app(argc, argv);
+    steinfall::AnzeigeGefunden();
     // Qt has taken its own options (-platform, ...) out of the arguments.
     const steinfall::Befehlszeile befehl =
         steinfall::BefehlszeileLesen(QCoreApplication::arguments());

@@ -128,6 +128,13 @@ void Bildknopf::Ausloesen() {
     aktion_();
 }
 
+void Bildknopf::KurzDruecken() {
+    if (!knopfGedrueckt_) {
+        MouseDown();
+        eingabetaste_.start();
+    }
+}
+
 bool Bildknopf::eventFilter(QObject* objekt, QEvent* ereignis) {
     switch (ereignis->type()) {
     case QEvent::Resize:
@@ -170,9 +177,8 @@ bool Bildknopf::Taste(const QKeyEvent& taste) {
         return true;
     }
     if (taste.key() == Qt::Key_Return || taste.key() == Qt::Key_Enter) {
-        if (druck && !knopfGedrueckt_ && !taste.isAutoRepeat()) {
-            MouseDown();
-            eingabetaste_.start();
+        if (druck && !taste.isAutoRepeat()) {
+            KurzDruecken();
         }
         return true;
     }

@@ -52,6 +52,10 @@ public:
     // sound, the action.
     void Ausloesen();
 
+    // A press of a moment, as Return gives it: the pressed look, then the
+    // release. Nothing while a picture button is held.
+    void KurzDruecken();
+
     // The focus mark shows: the keyboard brought the focus here.
     bool FokusZeigen() const;
 

@@ -1,6 +1,7 @@
 #include "ui/Skalierung.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
@@ -18,6 +19,23 @@ public:
                     const QWidget* control) const override {
         const int wert = QProxyStyle::pixelMetric(metrik, option, control);
         return static_cast<int>(std::lround(wert * faktor_));
+    }
+
+    // Icons of fixed sizes, such as the message boxes' without an icon
+    // theme, do not grow to a larger metric by themselves.
+    QIcon standardIcon(StandardPixmap art, const QStyleOption* option,
+                       const QWidget* control) const override {
+        const QIcon icon = QProxyStyle::standardIcon(art, option, control);
+        const QList<QSize> groessen = icon.availableSizes();
+        if (groessen.isEmpty()) {
+            return icon; // drawn for any size
+        }
+        QIcon gross;
+        for (const QSize& groesse : groessen) {
+            gross.addPixmap(icon.pixmap(groesse).scaled(groesse * faktor_, Qt::KeepAspectRatio,
+                                                        Qt::SmoothTransformation));
+        }
+        return gross;
     }
 
 private:

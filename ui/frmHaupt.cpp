@@ -4,6 +4,7 @@
 #include "ui/Bildflaeche.h"
 #include "ui/Bildknopf.h"
 #include "ui/Brettzugang.h"
+#include "ui/Kurzbefehle.h"
 #include "ui/Rasterop.h"
 #include "ui/Skalierung.h"
 #include "ui/Spielbereich.h"
@@ -135,6 +136,8 @@ void frmHaupt::ControlsAnlegen() {
     picButtonAnleitung_->Beschriften(Sprachtext("Anleitung", "Instructions"));
     picButtonCopyright_->Beschriften(Sprachtext("Info", "About"));
     picButtonExit_->Beschriften(Sprachtext("Beenden", "Quit"));
+    kurzbefehle_ = std::make_unique<Kurzbefehle>(*picButtonNeuesSpiel_, *picButtonAnleitung_,
+                                                 *picButtonCopyright_, *picButtonExit_);
 
     picOptionenBild_ = QImage(fein.PixelX(g::Optionen.Breite), fein.PixelY(g::Optionen.Hoehe),
                               QImage::Format_RGB32);
@@ -269,8 +272,8 @@ bool frmHaupt::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == windowHandle() && ereignis->type() == QEvent::KeyPress &&
         picContainer_->isEnabled()) {
         const auto* taste = static_cast<QKeyEvent*>(ereignis);
-        // The board's keys drop stones and stop there.
-        if (brettzugang_->Taste(*taste)) {
+        // Shortcuts and the board's keys act and stop there.
+        if (kurzbefehle_->Taste(*taste) || brettzugang_->Taste(*taste)) {
             return true;
         }
         const QString text = taste->text();

@@ -23,6 +23,7 @@ namespace steinfall {
 class Bildflaeche;
 class Bildknopf;
 class Brettzugang;
+class Kurzbefehle;
 class frmAnleitung;
 class frmCopyright;
 
@@ -132,6 +133,7 @@ private:
     Bildknopf* picButtonExit_ = nullptr;
     std::array<QRadioButton*, 3> optAnfangSp_{}; // items 1, 2
     std::array<QRadioButton*, 5> optStaerke_{};  // items 1, 3, 4
+    std::unique_ptr<Kurzbefehle> kurzbefehle_;
     bool tastenFilter_ = false;
     QWidget* offenesNebenfenster_ = nullptr;
     bool beendenGefragt_ = false;

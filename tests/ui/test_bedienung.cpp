@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -131,7 +132,7 @@ TEST(Bedienung, BildknopfMitTastenGedruecktUndMarkeNurVonDerTastatur) {
     f.SteinSetzen(38, 1);
     Taste(f, Qt::Key_Return);
     EXPECT_TRUE(gedrueckt->isVisible()) << "the pressed look for a moment";
-    QTRY_VERIFY(gedrueckt->isHidden());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gedrueckt->isHidden(); }));
     EXPECT_EQ(f.Gespielt.size(), 2u);
     EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett);
 
@@ -240,6 +241,68 @@ TEST(Bedienung, BeendenUndSchliessenFragen) {
     };
     QTest::mouseClick(f.Control<Bildflaeche>("picSpielfeld"), Qt::LeftButton, {}, QPoint(220, 50));
     EXPECT_TRUE(f.Beendet);
+}
+
+// The desktop's shortcuts press their picture button for a moment: the
+// pressed look, then its sound and action. A held one presses once. While a
+// side window is open they do nothing, whichever window gets them.
+TEST(Bedienung, KurzbefehleDrueckenIhrenKnopf) {
+    Testfenster f;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    auto gedrueckt = [&](const char* name) {
+        return f.Control<Bildflaeche>(name)->findChild<Bildflaeche*>(name);
+    };
+    Abwimmeln nein;
+    const QStringList& fragen = nein.Fragen;
+
+    f.SteinSetzen(38, 1);
+    Taste(f, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(gedrueckt("picButtonNeuesSpiel")->isVisible());
+    EXPECT_TRUE(f.Gespielt.empty()) << "the sound comes with the release";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gedrueckt("picButtonNeuesSpiel")->isHidden(); }));
+    EXPECT_EQ(f.Gespielt, std::vector<std::string>{"KLICK.WAV"});
+    EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett) << "a new game";
+    // The key still held: X repeats it as release and press.
+    for (const bool druck : {false, true}) {
+        QTest::simulateEvent(f.windowHandle(), druck, Qt::Key_N, Qt::ControlModifier, {}, true);
+    }
+    EXPECT_FALSE(f.KnopfGedrueckt) << "a held shortcut presses once";
+
+    Taste(f, Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fragen.isEmpty(); }));
+    EXPECT_EQ(fragen.size(), 1);
+    EXPECT_EQ(fragen[0].toStdString(),
+              f.Spielablauf().Txt().TxtBeendenTitel + ": " + f.Spielablauf().Txt().TxtBeenden);
+    EXPECT_FALSE(f.Beendet);
+
+    using Seitenfenster = std::function<QWidget*()>;
+    const std::vector<std::tuple<Qt::KeyboardModifier, Seitenfenster, const char*>> hilfe = {
+        {Qt::NoModifier, [&] { return f.Anleitung(); }, "ANLEITUN.WAV"},
+        {Qt::ShiftModifier, [&] { return f.Copyright(); }, "TADA.WAV"}};
+    for (const auto& [umschalt, oeffnen, klang] : hilfe) {
+        f.Gespielt.clear();
+        Taste(f, Qt::Key_F1, umschalt);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return oeffnen() && oeffnen()->isVisible(); }));
+        QWidget* fenster = oeffnen();
+        EXPECT_EQ(f.Gespielt, (std::vector<std::string>{"KLICK.WAV", klang}));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+        for (QWidget* ziel : {static_cast<QWidget*>(&f), fenster}) {
+            for (const auto& [t, u] : {std::pair{Qt::Key_N, Qt::ControlModifier},
+                                       {Qt::Key_Q, Qt::ControlModifier},
+                                       {Qt::Key_F1, Qt::NoModifier},
+                                       {Qt::Key_F1, Qt::ShiftModifier}}) {
+                Taste(*ziel, t, u);
+                EXPECT_FALSE(f.KnopfGedrueckt) << t << " " << u << " with a side window open";
+            }
+        }
+        EXPECT_EQ(f.Gespielt.size(), 2u);
+        EXPECT_EQ(fragen.size(), 1);
+        EXPECT_TRUE(fenster->isVisible());
+        Taste(*fenster, Qt::Key_Escape);
+        EXPECT_FALSE(fenster->isVisible());
+        EXPECT_TRUE(f.Spielflaeche().isEnabled());
+    }
+    EXPECT_EQ(f.Anleitung()->isVisible() || f.Copyright()->isVisible(), false);
 }
 
 TEST(Zugang, JedesControlMitRolleUndNamen) {

@@ -96,6 +96,35 @@ TEST(Tastatur, ZiffernUndPfeileWerfenInIhreSpalte) {
     EXPECT_EQ(Spielersteine(f, 0), 2);
 }
 
+// A held key drops one stone per press: by the first repeat the computer has
+// answered, and a repeat taken for a press would drop the next stone.
+TEST(Tastatur, GehalteneTasteWirftEinenSteinJeDruck) {
+    Tastenfenster f;
+    const Abwimmeln meldungen;
+    // Columns 1, 3, 5 and 7, two presses each: no line of four.
+    int spalte = 0;
+    for (const auto& [taste, text] : {std::pair{Qt::Key_1, "1"},
+                                      {Qt::Key_Return, "\r"},
+                                      {Qt::Key_Space, " "},
+                                      {Qt::Key_Down, ""}}) {
+        for (int druck = 1; druck <= 2; ++druck) {
+            QTest::simulateEvent(f.windowHandle(), true, taste, {}, text, false);
+            // X repeats a held key as release and press, both marked.
+            for (int wiederholung = 0; wiederholung < 3; ++wiederholung) {
+                QTest::simulateEvent(f.windowHandle(), false, taste, {}, text, true);
+                QTest::simulateEvent(f.windowHandle(), true, taste, {}, text, true);
+            }
+            QTest::simulateEvent(f.windowHandle(), false, taste, {}, text, false);
+            EXPECT_EQ(Spielersteine(f, spalte), druck) << taste;
+        }
+        f.Taste(Qt::Key_Right);
+        f.Taste(Qt::Key_Right);
+        spalte += 2;
+    }
+    EXPECT_EQ(f.Spielablauf().Stand().Zugzaehler, 16);
+    EXPECT_TRUE(meldungen.Fragen.isEmpty()) << meldungen.Fragen.join(u'|').toStdString();
+}
+
 TEST(Tastatur, MarkeNurNachTastenUndBisZumKlick) {
     Tastenfenster f;
     const Brettzugang& zugang = f.Zugang();

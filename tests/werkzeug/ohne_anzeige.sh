@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Without any display the game still answers its command line as a
-# command-line program does, and the analysis tool speaks the system's
-# language.
+# command-line program does, and a start says in one line, in the player's
+# language, that there is none (no abort of Qt's); the analysis tool speaks
+# the system's language.
 #   bash tests/werkzeug/ohne_anzeige.sh build/bin/steinfall build/bin/steinfall-analyse
 set -uo pipefail
 
@@ -9,13 +10,15 @@ spiel=$1
 analyse=$2
 fehler=0
 
-# Runs the game with neither X nor Wayland nor a platform named; the rest of
-# the arguments are its command line. Compares the exit code with $1.
+# Runs the game with neither X nor Wayland nor a platform named, apart from
+# the VAR=value words that follow $1; the rest of the arguments are its
+# command line. Compares the exit code with $1.
 erwarten() {
-    local code=$1
+    local code=$1 umgebung=()
     shift
+    while [[ ${1:-} == *=* && ${1:-} != -* ]]; do umgebung+=("$1"); shift; done
     env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= LANG=C.UTF-8 LANGUAGE= LC_ALL= \
-        timeout 30 "$spiel" "$@" >/tmp/ohne_anzeige.$$ 2>&1
+        "${umgebung[@]}" timeout 30 "$spiel" "$@" >/tmp/ohne_anzeige.$$ 2>&1
     local ist=$?
     if [ "$ist" -ne "$code" ]; then
         echo "steinfall $*: Ende $ist statt $code"
@@ -32,6 +35,30 @@ grep -q -- '--sprache' /tmp/ohne_anzeige.$$ || { echo "keine Hilfe"; fehler=1; }
 erwarten 2 --bogus
 grep -q -- '--bogus' /tmp/ohne_anzeige.$$ || { echo "der Fehler nennt die Option nicht"; fehler=1; }
 erwarten 2 --sprache=xx
+
+# One line, then 1: with nothing set, and with a display that does not answer.
+eine_zeile() {
+    local erwartet=$1
+    [ "$(cat /tmp/ohne_anzeige.$$)" = "$erwartet" ] ||
+        { echo "statt '$erwartet':"; cat /tmp/ohne_anzeige.$$; fehler=1; }
+}
+erwarten 1
+eine_zeile "steinfall: keine Anzeige gefunden (DISPLAY oder WAYLAND_DISPLAY setzen)"
+erwarten 1 --language en
+eine_zeile "steinfall: no display found (set DISPLAY or WAYLAND_DISPLAY)"
+# A display number that no server holds, not even in the abstract namespace.
+nummer=4711
+while [ -e /tmp/.X11-unix/X$nummer ] || grep -q "@/tmp/.X11-unix/X$nummer\b" /proc/net/unix; do
+    nummer=$((nummer + 1))
+done
+erwarten 1 DISPLAY=:$nummer
+eine_zeile "steinfall: keine Anzeige erreichbar (DISPLAY=:$nummer)"
+erwarten 1 LANG=en_GB.UTF-8 WAYLAND_DISPLAY=steinfall-nirgends XDG_RUNTIME_DIR=/tmp \
+    QT_QPA_PLATFORM=wayland
+eine_zeile "steinfall: no display reachable (WAYLAND_DISPLAY=steinfall-nirgends, QT_QPA_PLATFORM=wayland)"
+# Tests draw offscreen: that platform needs no display and stays usable.
+erwarten 0 QT_QPA_PLATFORM=offscreen --geometrie
+grep -q '^picSpielfeld ' /tmp/ohne_anzeige.$$ || { echo "offscreen nennt keine Geometrie"; fehler=1; }
 
 hilfe=$(LANG=en_GB.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= "$analyse" --help)
 grep -q '^Usage: steinfall-analyse' <<<"$hilfe" ||
