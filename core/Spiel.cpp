@@ -60,6 +60,9 @@ void Spiel::NeuesSpiel() {
 }
 
 void Spiel::picSpielfeld_MouseUp(float x, float y) {
+    // Outside the board nothing happens. The falling and status-line checks
+    // follow in SpalteGewaehlt; all three only read, so which comes first
+    // is not seen.
     const geometrie::Ort& bild = geometrie::Spielfeld;
     if (x < 0 || y < 0 || x > bild.Breite || y > bild.Hoehe) {
         return;
