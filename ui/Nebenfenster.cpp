@@ -1,7 +1,10 @@
 #include "ui/Nebenfenster.h"
 
+#include "ui/Bildflaeche.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace steinfall {
 
@@ -49,6 +52,11 @@ void Nebenfenster::closeEvent(QCloseEvent* ereignis) {
     if (isVisible()) {
         Verlassen();
     }
+}
+
+void Nebenfenster::paintEvent(QPaintEvent* ereignis) {
+    QPainter maler(this);
+    BildZeigen(maler, size(), bild_, ereignis->rect());
 }
 
 } // namespace steinfall

@@ -2,6 +2,7 @@
 
 #include "ui/Gastgeber.h"
 
+#include <QImage>
 #include <QWidget>
 
 namespace steinfall {
@@ -24,8 +25,10 @@ protected:
 
     void keyPressEvent(QKeyEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
 
     Gastgeber& haupt_;
+    QImage bild_; // the window's background, as the window draws it
 };
 
 } // namespace steinfall

@@ -11,7 +11,6 @@
 #include "ui/Zugang.h"
 
 #include <QFrame>
-#include <QPainter>
 #include <QPlainTextEdit>
 
 namespace steinfall {
@@ -130,11 +129,6 @@ void frmAnleitung::Form_Activate() {
     anfang.setPosition(0);
     txtAnleitung_->setTextCursor(anfang);
     txtAnleitung_->ensureCursorVisible();
-}
-
-void frmAnleitung::paintEvent(QPaintEvent* ereignis) {
-    QPainter maler(this);
-    BildZeigen(maler, size(), bild_, ereignis->rect());
 }
 
 void frmAnleitung::Verlassen() {

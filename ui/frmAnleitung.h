@@ -27,7 +27,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
-    void paintEvent(QPaintEvent* ereignis) override;
     void Verlassen() override;
 
 private:
@@ -36,7 +35,6 @@ private:
     void Zurueckkehren();
 
     QImage picAnleitung_; // the logo, white outside its shape once loaded
-    QImage bild_;         // the window's background with the logo on it
     QPlainTextEdit* txtAnleitung_ = nullptr;
     Bildknopf* picButtonZurueck_ = nullptr;
 };

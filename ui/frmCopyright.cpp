@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QUrl>
 
@@ -205,11 +204,6 @@ void frmCopyright::showEvent(QShowEvent* ereignis) {
     // OK has the focus whenever the window opens, so that Return means OK;
     // the links come after it by Tab.
     cmdOK_->setFocus();
-}
-
-void frmCopyright::paintEvent(QPaintEvent* ereignis) {
-    QPainter maler(this);
-    BildZeigen(maler, size(), bild_, ereignis->rect());
 }
 
 void frmCopyright::Verlassen() {

@@ -30,7 +30,6 @@ public:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-    void paintEvent(QPaintEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
     void Verlassen() override;
 
@@ -39,7 +38,6 @@ private:
     void Form_Load();
     void cmdOK_Click();
 
-    QImage bild_; // the window's background
     std::array<QLabel*, 4> lblInfoTitel_{};
     std::array<QLabel*, 5> lblCR_{};
     QPushButton* cmdOK_ = nullptr;
