@@ -18,7 +18,10 @@ void SymbolSetzen() {
     for (const int groesse : {32, 64, 256}) {
         symbol.addFile(QStringLiteral(":/symbol/steinfall-%1.png").arg(groesse));
     }
-    QGuiApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(AnwendungsId), symbol));
+    // The built-in pictures are the installed icon's own; asking the icon
+    // theme for them would load the theme's engines and every picture
+    // plugin just for the same drawing.
+    QGuiApplication::setWindowIcon(symbol);
 }
 
 } // namespace steinfall

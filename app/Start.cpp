@@ -8,8 +8,10 @@
 #include "ui/frmHaupt.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
+#include <QThreadPool>
 
 #include <QTextStream>
 
@@ -80,6 +82,10 @@ double Spielfaktor(bool originalgroesse) {
 }
 
 std::unique_ptr<frmHaupt> Main(bool originalgroesse) {
+    // The style draws the options' frames from a picture, and the first
+    // picture read loads every picture plugin there is. Loaded beside the
+    // start on another core, they are ready before the first frame.
+    QThreadPool::globalInstance()->start([] { QImageReader::supportedImageFormats(); });
     const QScreen& bildschirm = *QGuiApplication::primaryScreen();
     if (!AnzeigeNormal(qRound(bildschirm.logicalDotsPerInchX()),
                        qRound(bildschirm.logicalDotsPerInchY()))) {

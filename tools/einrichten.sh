@@ -8,7 +8,7 @@ pakete=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libxkbcommon-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick librsvg2-bin x11-apps x11-utils fonts-dejavu-core
-    weston qt6-wayland openbox pulseaudio pulseaudio-utils sox python3-numpy
+    weston qt6-wayland openbox pulseaudio pulseaudio-utils sox python3-numpy python3-xlib
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi procps
     build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream
     clang clang-format libclang-rt-dev

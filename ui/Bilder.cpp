@@ -10,10 +10,17 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <exception>
 #include <optional>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace steinfall {
 
@@ -121,21 +128,43 @@ bool RohSchreiben(const QImage& bild, const QString& pfad) {
                rgb.sizeInBytes();
 }
 
+// The pixels are mapped from the file, not copied out of it: the first
+// frame reads them from the page cache, and two games share them. QImage
+// copies a mapped picture before anything draws on it.
 QImage RohLesen(const QString& pfad) {
-    QFile datei(pfad);
+    const int datei = open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
+    if (datei < 0) {
+        return {};
+    }
+    struct stat status {};
+    void* daten = fstat(datei, &status) == 0 && status.st_size > 8
+                      ? mmap(nullptr, status.st_size, PROT_READ, MAP_PRIVATE, datei, 0)
+                      : MAP_FAILED;
+    close(datei);
+    if (daten == MAP_FAILED) {
+        return {};
+    }
+    const auto laenge = static_cast<std::size_t>(status.st_size);
     std::array<qint32, 2> kopf{};
-    if (!datei.open(QIODevice::ReadOnly) ||
-        datei.read(reinterpret_cast<char*>(kopf.data()), sizeof kopf) !=
-            static_cast<qint64>(sizeof kopf) ||
-        kopf[0] <= 0 || kopf[1] <= 0 || kopf[0] > 20000 || kopf[1] > 20000) {
+    std::memcpy(kopf.data(), daten, sizeof kopf);
+    const auto [breite, hoehe] = kopf;
+    if (breite <= 0 || hoehe <= 0 || breite > 20000 || hoehe > 20000 ||
+        laenge != sizeof kopf + std::size_t{4} * breite * hoehe) {
+        munmap(daten, laenge);
         return {};
     }
-    QImage bild(kopf[0], kopf[1], QImage::Format_RGB32);
-    if (datei.read(reinterpret_cast<char*>(bild.bits()), bild.sizeInBytes()) !=
-        bild.sizeInBytes()) {
-        return {};
-    }
-    return bild;
+    auto* abbildung = new std::pair<void*, std::size_t>(daten, laenge);
+    return {static_cast<const uchar*>(daten) + sizeof kopf,
+            breite,
+            hoehe,
+            4 * breite,
+            QImage::Format_RGB32,
+            [](void* a) {
+                const auto* b = static_cast<std::pair<void*, std::size_t>*>(a);
+                munmap(b->first, b->second);
+                delete b;
+            },
+            abbildung};
 }
 
 void Ablegen(Bildsatz b, const QString& ziel) {

@@ -13,6 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -268,6 +272,46 @@ TEST(Bildsatz, JedesBildAnSeinemPlatz) {
                                {&de.KnopfZurueck, &en.KnopfZurueck}}) {
         EXPECT_NE((*d)[0], (*e)[0]);
         EXPECT_NE((*d)[1], (*e)[1]);
+    }
+}
+
+// A drawn set is kept in the cache and read from there on the next start:
+// it must come back pixel for pixel, and a kept file cut short must be drawn
+// anew rather than shown.
+TEST(Skalierung, AbgelegterSatzIstDieZeichnung) {
+    const QTemporaryDir ablage;
+    const QByteArray vorher = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", ablage.path().toLocal8Bit());
+    const double s = 1.25;
+    const Bildsatz z = BilderZeichnen(s);
+    const auto vergleichen = [&z](const Bildsatz& g, const char* fall) {
+        const std::vector<std::tuple<const char*, const QImage*, const QImage*>> paare{
+            {"Brett", &g.Brett, &z.Brett},
+            {"SteinSpieler", &g.SteinSpieler, &z.SteinSpieler},
+            {"SteinMaske", &g.SteinMaske, &z.SteinMaske},
+            {"SpalteMaske", &g.SpalteMaske, &z.SpalteMaske},
+            {"LogoMaske", &g.LogoMaske, &z.LogoMaske},
+            {"HG2", &g.HG2, &z.HG2},
+            {"KnopfBeenden", &g.KnopfBeenden[1], &z.KnopfBeenden[1]},
+            {"MorvellLogo", &g.MorvellLogo, &z.MorvellLogo}};
+        for (const auto& [name, gelesen, gezeichnet] : paare) {
+            EXPECT_EQ(gelesen->convertToFormat(QImage::Format_RGB32),
+                      gezeichnet->convertToFormat(QImage::Format_RGB32))
+                << fall << ", " << name;
+        }
+    };
+    BilderFuer(QStringLiteral(STEINFALL_BILDER), s);
+    const QString brett =
+        ablage.path() +
+        QStringLiteral("/steinfall/bilder-%1/1.250000/brett.roh").arg(bilder::Zeichnungsstand);
+    ASSERT_TRUE(QFileInfo::exists(brett));
+    vergleichen(BilderFuer(QStringLiteral(STEINFALL_BILDER), s), "gelesen");
+    QFile(brett).resize(QFileInfo(brett).size() - 4);
+    vergleichen(BilderFuer(QStringLiteral(STEINFALL_BILDER), s), "gekuerzt");
+    if (vorher.isNull()) {
+        qunsetenv("XDG_CACHE_HOME");
+    } else {
+        qputenv("XDG_CACHE_HOME", vorher);
     }
 }
 
