@@ -27,19 +27,10 @@ import time
 
 from Xlib import X, display
 from Xlib.ext import damage
+from xvfb import xvfb_starten
 
 ZEILEN = 16         # rows of a damaged rectangle that are looked at
 FRIST = 60.0        # longest wait for the first pixels
-
-
-def xvfb_starten(groesse):
-    lesen, schreiben = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(schreiben), "-screen", "0",
-                             groesse + "x24", "-noreset", "-nolisten", "tcp"],
-                            pass_fds=[schreiben], stderr=subprocess.DEVNULL)
-    os.close(schreiben)
-    with os.fdopen(lesen) as anzeige:
-        return xvfb, ":" + anzeige.readline().strip()
 
 
 def rss_mb(pid):

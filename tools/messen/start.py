@@ -24,15 +24,7 @@ import sys
 import threading
 import time
 
-
-def xvfb_starten(groesse):
-    lesen, schreiben = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(schreiben), "-screen", "0",
-                             groesse + "x24", "-noreset"],
-                            pass_fds=[schreiben], stderr=subprocess.DEVNULL)
-    os.close(schreiben)
-    with os.fdopen(lesen) as anzeige:
-        return xvfb, ":" + anzeige.readline().strip()
+from xvfb import xvfb_starten
 
 
 def proc_wert(pid, datei, schluessel):
