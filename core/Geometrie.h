@@ -31,6 +31,8 @@ struct Ort {
 // The game area and what lies on it, relative to the game area.
 inline constexpr Ort Spielbereich{0, 0, 9600, 7200};
 inline constexpr Ort Spielfeld{2520, 1320, 6600, 5175};
+// The board picture that the built sets hold, in designed pixels.
+static_assert(EntwurfPixel(Spielfeld.Breite) == 440 && EntwurfPixel(Spielfeld.Hoehe) == 345);
 inline constexpr Ort Status{2520, 6480, 6615, 255};
 inline constexpr Ort KnopfNeuesSpiel{320, 1440, 1650, 405};
 inline constexpr Ort KnopfAnleitung{320, 1980, 1650, 405};
