@@ -136,7 +136,7 @@ QImage RohLesen(const QString& pfad) {
     if (datei < 0) {
         return {};
     }
-    struct stat status {};
+    struct stat status = {};
     void* daten = fstat(datei, &status) == 0 && status.st_size > 8
                       ? mmap(nullptr, status.st_size, PROT_READ, MAP_PRIVATE, datei, 0)
                       : MAP_FAILED;
