@@ -48,11 +48,11 @@ QString Gesetzt() {
     const QString zeile =
         gesetzt.isEmpty()
             ? Sprachtext(
-                  "steinfall: keine Anzeige gefunden (DISPLAY oder WAYLAND_DISPLAY setzen)\n",
-                  "steinfall: no display found (set DISPLAY or WAYLAND_DISPLAY)\n")
-            : Sprachtext("steinfall: keine Anzeige erreichbar (%1)\n",
-                         "steinfall: no display reachable (%1)\n")
-                  .arg(gesetzt);
+                  // TRANSLATORS: printed when the game finds no screen to show itself on
+                  "steinfall: keine Anzeige gefunden (DISPLAY oder WAYLAND_DISPLAY setzen)\n")
+            // TRANSLATORS: printed when the screen cannot be reached; %1 names the
+            // variables that are set, such as DISPLAY=:5
+            : Sprachtext("steinfall: keine Anzeige erreichbar (%1)\n").arg(gesetzt);
     std::fputs(zeile.toUtf8().constData(), stderr);
     std::fflush(nullptr);
     // Qt would abort once this handler returns.

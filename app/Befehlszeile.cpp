@@ -14,26 +14,36 @@ namespace steinfall {
 
 namespace {
 
+// The codes --sprache takes: German and every installed catalogue.
+QString Sprachliste(const QString& trenner) {
+    QStringList codes;
+    for (const std::string& code : BekannteSprachen()) {
+        codes << QString::fromStdString(code);
+    }
+    return codes.join(trenner);
+}
+
 QList<QCommandLineOption> Optionen() {
     return {
         {{QStringLiteral("h"), QStringLiteral("help")},
-         Sprachtext("Zeigt diese Hilfe und endet.", "Shows this help and exits.")},
+         // TRANSLATORS: --help, the description of an option
+         Sprachtext("Zeigt diese Hilfe und endet.")},
         {{QStringLiteral("v"), QStringLiteral("version")},
-         Sprachtext("Zeigt die Version und endet.", "Shows the version and exits.")},
+         // TRANSLATORS: --help, the description of an option
+         Sprachtext("Zeigt die Version und endet.")},
         {{QStringLiteral("sprache"), QStringLiteral("language")},
-         Sprachtext("Spielt auf Deutsch (de) oder Englisch (en).",
-                    "Plays in German (de) or English (en)."),
-         QStringLiteral("de|en")},
+         // TRANSLATORS: --help, the description of --sprache; the codes it takes stand
+         // left of it, as <de|en|...>
+         Sprachtext("Spielt in der Sprache mit diesem Kürzel."),
+         Sprachliste(QStringLiteral("|"))},
         {{QStringLiteral("originalgroesse"), QStringLiteral("original-size")},
+         // TRANSLATORS: --help, the description of an option
          Sprachtext("Zeigt das Spiel in seiner ursprünglichen Größe (640 x 480 Punkte), "
-                    "statt den Bildschirm zu füllen.",
-                    "Shows the game at its original size (640 x 480 pixels) instead of "
-                    "filling the screen.")},
+                    "statt den Bildschirm zu füllen.")},
         {{QStringLiteral("geometrie"), QStringLiteral("geometry")},
+         // TRANSLATORS: --help, the description of an option
          Sprachtext("Nennt die Lage des Spielbretts und der Knöpfe auf diesem Bildschirm "
-                    "(für Tests) und endet.",
-                    "Prints where the board and the buttons lie on this screen (for tests) "
-                    "and exits.")},
+                    "(für Tests) und endet.")},
     };
 }
 
@@ -43,12 +53,10 @@ QString MitStrichen(const QString& name) {
 
 // Qt's own help is English only; the game's speaks the game's language.
 QString Hilfe(const QList<QCommandLineOption>& optionen) {
+    // TRANSLATORS: --help, the head of the help; the options follow it
     QString text = Sprachtext("Aufruf: steinfall [Optionen]\n\n"
                               "Vier in einer Reihe gegen den Computer.\n\n"
-                              "Optionen:\n",
-                              "Usage: steinfall [options]\n\n"
-                              "Four in a row against the computer.\n\n"
-                              "Options:\n");
+                              "Optionen:\n");
     // The descriptions in one column, right of the longest names.
     QStringList links;
     qsizetype breite = 0;
@@ -73,24 +81,23 @@ QString Hilfe(const QList<QCommandLineOption>& optionen) {
 }
 
 int Fehler(const QString& text) {
-    const QString zeile = Sprachtext("steinfall: %1 (siehe steinfall --help)\n",
-                                     "steinfall: %1 (see steinfall --help)\n")
-                              .arg(text);
+    // TRANSLATORS: a command line error; %1 is what went wrong
+    const QString zeile = Sprachtext("steinfall: %1 (siehe steinfall --help)\n").arg(text);
     std::fputs(zeile.toUtf8().constData(), stderr);
     return 2;
 }
 
 // The system's language, unless the command line names one; the help, an
-// error and the game all speak the chosen one. Only the two names the help
+// error and the game all speak the chosen one. Only the codes the help
 // lists count, not a whole locale name.
-std::optional<Sprache> SpracheNehmen(const QCommandLineParser& parser) {
-    SpracheWaehlen(SpracheDesSystems());
-    const QString name = parser.value(QStringLiteral("sprache"));
-    const std::optional<Sprache> sprache =
-        name == u"de" || name == u"en" ? SpracheAusName(name.toStdString()) : std::nullopt;
-    if (sprache) {
-        SpracheWaehlen(*sprache);
+std::optional<std::string> SpracheNehmen(const QCommandLineParser& parser) {
+    const std::vector<std::string> bekannte = BekannteSprachen();
+    const std::string name = parser.value(QStringLiteral("sprache")).toStdString();
+    std::optional<std::string> sprache;
+    if (std::find(bekannte.begin(), bekannte.end(), name) != bekannte.end()) {
+        sprache = name;
     }
+    SpracheWaehlen(sprache.value_or(SpracheDesSystems()));
     return sprache;
 }
 
@@ -100,23 +107,27 @@ Befehlszeile BefehlszeileLesen(const QStringList& argumente) {
     QCommandLineParser parser;
     parser.addOptions(Optionen());
     const bool gelesen = parser.parse(argumente);
-    const std::optional<Sprache> sprache = SpracheNehmen(parser);
+    const std::optional<std::string> sprache = SpracheNehmen(parser);
     // Read again: the help's texts are in the chosen language now.
     const QList<QCommandLineOption> optionen = Optionen();
     Befehlszeile ergebnis;
     if (!gelesen) {
         const QStringList unbekannt = parser.unknownOptionNames();
         ergebnis.Ende =
-            Fehler(unbekannt.isEmpty() ? parser.errorText()
-                                       : Sprachtext("unbekannte Option %1", "unknown option %1")
-                                             .arg(MitStrichen(unbekannt[0])));
+            Fehler(unbekannt.isEmpty()
+                       ? parser.errorText()
+                       // TRANSLATORS: a command line error; %1 is the option
+                       : Sprachtext("unbekannte Option %1").arg(MitStrichen(unbekannt[0])));
     } else if (!parser.positionalArguments().isEmpty()) {
-        ergebnis.Ende = Fehler(Sprachtext("unerwartetes Argument %1", "unexpected argument %1")
-                                   .arg(parser.positionalArguments()[0]));
+        ergebnis.Ende = Fehler(
+            // TRANSLATORS: a command line error; %1 is the argument
+            Sprachtext("unerwartetes Argument %1").arg(parser.positionalArguments()[0]));
     } else if (parser.isSet(QStringLiteral("sprache")) && !sprache) {
         ergebnis.Ende = Fehler(
-            Sprachtext("unbekannte Sprache %1 (de oder en)", "unknown language %1 (de or en)")
-                .arg(parser.value(QStringLiteral("sprache"))));
+            // TRANSLATORS: a command line error; %1 is the code given, %2 the known codes
+            // separated by commas
+            Sprachtext("unbekannte Sprache %1 (bekannt: %2)")
+                .arg(parser.value(QStringLiteral("sprache")), Sprachliste(QStringLiteral(", "))));
     } else if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(Hilfe(optionen).toUtf8().constData(), stdout);
         ergebnis.Ende = 0;

@@ -2,6 +2,7 @@
 
 #include "ai/Regelspieler.h"
 #include "core/Geometrie.h"
+#include "core/Texte.h"
 #include "core/Zufall.h"
 #include "ui/Bilder.h"
 #include "ui/Sprachtext.h"
@@ -66,13 +67,11 @@ bool AnzeigeNormal(int dpiX, int dpiY) {
 }
 
 std::string SchriftgradText() {
-    return Sprachwahl("Sie haben eine benutzerdefinierte Schriftgröße unter\r\n"
-                      "Windows eingestellt.\r\n"
-                      "Steinfall kann allerdings nur mit eingestellter normaler\r\n"
-                      "Schriftgröße gestartet werden.",
-                      "Your screen is set to a custom font size.\r\n"
-                      "Steinfall can only be started with the normal\r\n"
-                      "font size of 96 dots per inch.");
+    // TRANSLATORS: message box text when the screen's resolution is not the normal one
+    return MitCrLf(Uebersetzung("Sie haben eine benutzerdefinierte Schriftgröße unter\n"
+                                "Windows eingestellt.\n"
+                                "Steinfall kann allerdings nur mit eingestellter normaler\n"
+                                "Schriftgröße gestartet werden."));
 }
 
 double Spielfaktor(bool originalgroesse) {
@@ -92,8 +91,8 @@ std::unique_ptr<frmHaupt> Main(bool originalgroesse) {
         // The box shows lines, not line ends.
         const QString text = Zeilentext(SchriftgradText());
         QMessageBox box(QMessageBox::Critical,
-                        Sprachtext("Fehler (Falscher Schriftgrad) :", "Error (wrong font size)"),
-                        text, QMessageBox::Ok);
+                        // TRANSLATORS: message box title
+                        Sprachtext("Fehler (Falscher Schriftgrad) :"), text, QMessageBox::Ok);
         box.exec();
         return nullptr;
     }

@@ -1,49 +1,126 @@
 #include "core/Sprache.h"
 
+#include <libintl.h>
+
+#include <algorithm>
+#include <clocale>
 #include <cstdlib>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
 
 namespace steinfall {
 
 namespace {
 
-Sprache gewaehlt = Sprache::Deutsch;
+std::string gewaehlt = Ursprache;
 
 bool Gesetzt(const char* wert) {
     return wert != nullptr && *wert != '\0';
 }
 
+bool Neutral(std::string_view ort) {
+    return ort == "C" || ort == "POSIX" || ort.substr(0, 2) == "C.";
+}
+
+// glibc reads catalogues only under a message locale other than C and
+// POSIX. The player's own is taken if the system has it; a fresh system
+// without generated locales still has C.UTF-8, under which glibc follows
+// LANGUAGE.
+void MeldungsortSetzen() {
+    const char* ort = std::setlocale(LC_MESSAGES, "");
+    if (ort == nullptr || Neutral(ort)) {
+        std::setlocale(LC_MESSAGES, "C.UTF-8");
+    }
+}
+
+void KatalogBinden(const std::string& sprache) {
+    MeldungsortSetzen();
+    setenv("LANGUAGE", sprache.c_str(), 1);
+    bindtextdomain(Textdomaene, Katalogverzeichnis().c_str());
+    bind_textdomain_codeset(Textdomaene, "UTF-8");
+    // Naming the domain again makes glibc forget the texts it found for the
+    // language before.
+    textdomain(Textdomaene);
+}
+
 } // namespace
 
-Sprache GewaehlteSprache() {
+const std::string& GewaehlteSprache() {
     return gewaehlt;
 }
 
-void SpracheWaehlen(Sprache sprache) {
+void SpracheWaehlen(const std::string& sprache) {
     gewaehlt = sprache;
-}
-
-const char* Sprachwahl(const char* deutsch, const char* englisch) {
-    return gewaehlt == Sprache::Englisch ? englisch : deutsch;
-}
-
-std::string Sprachwahl(const std::string& deutsch, const std::string& englisch) {
-    return gewaehlt == Sprache::Englisch ? englisch : deutsch;
-}
-
-std::optional<Sprache> SpracheAusName(std::string_view name) {
-    // The language is what stands before territory, code set and modifier.
-    const std::string_view kuerzel = name.substr(0, name.find_first_of("_.@"));
-    if (kuerzel == "de") {
-        return Sprache::Deutsch;
+    // German needs no catalogue: its texts are the ones in the code.
+    if (sprache != Ursprache) {
+        KatalogBinden(sprache);
     }
-    if (kuerzel == "en") {
-        return Sprache::Englisch;
+}
+
+const char* Uebersetzung(const char* deutsch) {
+    return gewaehlt == Ursprache ? deutsch : dgettext(Textdomaene, deutsch);
+}
+
+const char* UebersetzungIm(const char* zusammenhang, const char* deutsch) {
+    if (gewaehlt == Ursprache) {
+        return deutsch;
+    }
+    // As gettext stores it: the context, EOT, the text.
+    const std::string schluessel = std::string(zusammenhang) + '\004' + deutsch;
+    const char* text = dgettext(Textdomaene, schluessel.c_str());
+    return text == schluessel.c_str() ? deutsch : text;
+}
+
+std::string Einsetzen(std::string_view text, std::string_view eins, std::string_view zwei) {
+    std::string ergebnis;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            ergebnis += text[i + 1] == '1' ? eins : zwei;
+            ++i;
+        } else {
+            ergebnis += text[i];
+        }
+    }
+    return ergebnis;
+}
+
+std::string Katalogverzeichnis() {
+    std::error_code fehler;
+    const std::filesystem::path programm = std::filesystem::read_symlink("/proc/self/exe", fehler);
+    return (programm.parent_path() / ".." / "share" / "locale").lexically_normal().string();
+}
+
+std::vector<std::string> BekannteSprachen(const std::string& verzeichnis) {
+    std::vector<std::string> sprachen = {Ursprache};
+    std::error_code fehler;
+    for (const auto& eintrag : std::filesystem::directory_iterator(verzeichnis, fehler)) {
+        const std::filesystem::path katalog =
+            eintrag.path() / "LC_MESSAGES" / (std::string(Textdomaene) + ".mo");
+        if (std::filesystem::is_regular_file(katalog, fehler)) {
+            sprachen.push_back(eintrag.path().filename().string());
+        }
+    }
+    std::sort(sprachen.begin(), sprachen.end());
+    sprachen.erase(std::unique(sprachen.begin(), sprachen.end()), sprachen.end());
+    return sprachen;
+}
+
+std::optional<std::string> SpracheAusName(std::string_view name,
+                                          const std::vector<std::string>& bekannte) {
+    // Code set and modifier do not count; the territory only when a
+    // catalogue is made for it.
+    const std::string_view ganz = name.substr(0, name.find_first_of(".@"));
+    for (const std::string_view kuerzel : {ganz, ganz.substr(0, ganz.find('_'))}) {
+        if (std::find(bekannte.begin(), bekannte.end(), kuerzel) != bekannte.end()) {
+            return std::string(kuerzel);
+        }
     }
     return std::nullopt;
 }
 
-Sprache SpracheAusUmgebung(const char* language, const char* lcAll, const char* lcMessages,
-                           const char* lang) {
+std::string SpracheAusUmgebung(const char* language, const char* lcAll, const char* lcMessages,
+                               const char* lang, const std::vector<std::string>& bekannte) {
     // The message locale as setlocale sees it: the first of LC_ALL,
     // LC_MESSAGES and LANG that is set; none at all is the C locale.
     const char* locale = Gesetzt(lcAll) ? lcAll : Gesetzt(lcMessages) ? lcMessages : lang;
@@ -51,26 +128,25 @@ Sprache SpracheAusUmgebung(const char* language, const char* lcAll, const char* 
     // As in gettext, LANGUAGE lists the wanted languages in order of
     // preference, but only when a real locale is set: under C or POSIX
     // (including C.UTF-8) the program's own texts stay, which are German.
-    const bool neutral = ort == "C" || ort == "POSIX" || ort.substr(0, 2) == "C.";
-    if (neutral) {
-        return Sprache::Deutsch;
+    if (Neutral(ort)) {
+        return Ursprache;
     }
     // The first listed language the game speaks wins, as gettext skips a
-    // language it has no catalog for.
+    // language it has no catalogue for.
     std::string_view liste = Gesetzt(language) ? language : "";
     while (!liste.empty()) {
         const std::size_t ende = liste.find(':');
-        if (const auto sprache = SpracheAusName(liste.substr(0, ende))) {
+        if (auto sprache = SpracheAusName(liste.substr(0, ende), bekannte)) {
             return *sprache;
         }
         liste = ende == std::string_view::npos ? std::string_view() : liste.substr(ende + 1);
     }
-    return SpracheAusName(ort).value_or(Sprache::Deutsch);
+    return SpracheAusName(ort, bekannte).value_or(Ursprache);
 }
 
-Sprache SpracheDesSystems() {
+std::string SpracheDesSystems() {
     return SpracheAusUmgebung(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
-                              std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+                              std::getenv("LC_MESSAGES"), std::getenv("LANG"), BekannteSprachen());
 }
 
 } // namespace steinfall

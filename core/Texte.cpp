@@ -4,60 +4,71 @@
 
 namespace steinfall {
 
-void InitSprache(Texte& t) {
-    const std::string umbruch = "\r\n";
-    auto dreizeilig = [&](const char* a, const char* b, const char* c) {
-        return std::string(a) + umbruch + b + umbruch + c;
-    };
-    // The German texts differ from line to line; the English ones only in
-    // the direction.
-    auto verloren = [&](const char* richtung) {
-        return dreizeilig("Sorry, you lost!", "The computer got four in a row", richtung);
-    };
-    auto gewonnen = [&](const char* richtung) {
-        return dreizeilig("Well done, you won!", "You got four in a row", richtung);
-    };
+std::string MitCrLf(std::string_view text) {
+    std::string ergebnis;
+    for (const char zeichen : text) {
+        if (zeichen == '\n') {
+            ergebnis += '\r';
+        }
+        ergebnis += zeichen;
+    }
+    return ergebnis;
+}
 
-    t.TxtVerlorenDiagonal =
-        Sprachwahl(dreizeilig("Sie haben leider verloren, da der",
-                              "Computer eine Reihe in diagonaler", "Richtung gebildet hat !"),
-                   verloren("diagonally."));
-    t.TxtNiederlage = Sprachwahl("Niederlage", "Defeat");
-    t.TxtGewonnenDiagonal =
-        Sprachwahl(dreizeilig("Sie haben gewonnen, da Sie", "eine Reihe in diagonaler Richtung",
-                              "gebildet haben !"),
-                   gewonnen("diagonally."));
-    t.TxtSieg = Sprachwahl("Sieg", "Victory");
-    t.TxtRemis = Sprachwahl("Die Partie endet mit einem Remis !", "The game ends in a draw.");
-    t.TxtUnentschieden = Sprachwahl("Unentschieden", "Draw");
-    t.TxtVerlorenVertikal =
-        Sprachwahl(dreizeilig("Sie haben leider verloren, da der",
-                              "Computer eine Reihe in vertikaler", "Richtung gebildet hat !"),
-                   verloren("vertically."));
+void InitSprache(Texte& t) {
+    // The three-line texts are one message each, their lines as they stand
+    // in the box.
+    // TRANSLATORS: message box text, three lines as broken here
+    t.TxtVerlorenDiagonal = MitCrLf(Uebersetzung("Sie haben leider verloren, da der\n"
+                                                 "Computer eine Reihe in diagonaler\n"
+                                                 "Richtung gebildet hat !"));
+    // TRANSLATORS: message box title
+    t.TxtNiederlage = Uebersetzung("Niederlage");
+    // TRANSLATORS: message box text, three lines as broken here
+    t.TxtGewonnenDiagonal = MitCrLf(Uebersetzung("Sie haben gewonnen, da Sie\n"
+                                                 "eine Reihe in diagonaler Richtung\n"
+                                                 "gebildet haben !"));
+    // TRANSLATORS: message box title
+    t.TxtSieg = Uebersetzung("Sieg");
+    // TRANSLATORS: message box text, one line
+    t.TxtRemis = Uebersetzung("Die Partie endet mit einem Remis !");
+    // TRANSLATORS: message box title
+    t.TxtUnentschieden = Uebersetzung("Unentschieden");
+    // TRANSLATORS: message box text, three lines as broken here
+    t.TxtVerlorenVertikal = MitCrLf(Uebersetzung("Sie haben leider verloren, da der\n"
+                                                 "Computer eine Reihe in vertikaler\n"
+                                                 "Richtung gebildet hat !"));
     // The vertical win text really ends in "gebildet" / "hat !".
-    t.TxtGewonnenVertikal = Sprachwahl(dreizeilig("Sie haben gewonnen, da Sie eine",
-                                                  "Reihe in vertikaler Richtung gebildet", "hat !"),
-                                       gewonnen("vertically."));
-    t.TxtVerlorenHorizontal =
-        Sprachwahl(dreizeilig("Sie haben leider verloren, da der",
-                              "Computer eine Reihe in horizontaler", "Richtung gebildet hat !"),
-                   verloren("horizontally."));
-    t.TxtGewonnenHorizontal =
-        Sprachwahl(dreizeilig("Sie haben gewonnen, da Sie eine", "Reihe in horizontaler Richtung",
-                              "gebildet haben !"),
-                   gewonnen("horizontally."));
-    t.TxtKlicken = Sprachwahl("Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen.",
-                              "Click a column to drop in a piece.");
-    t.TxtComputerUeberlegt = Sprachwahl("Der Computer überlegt...", "The computer is thinking...");
-    t.TxtSpalteVoll = Sprachwahl("Diese Spalte ist schon voll !", "This column is already full.");
-    t.TxtAufwachen = Sprachwahl("Aufwachen !", "Wake up!");
-    t.TxtNeuesSpiel =
-        Sprachwahl("Wollen Sie ein neues Spiel starten ?", "Do you want to start a new game?");
-    t.TxtFrage = Sprachwahl("Frage:", "Question");
-    t.TxtEinwerfen = Sprachwahl("Stein wird eingeworfen...", "Dropping the piece...");
-    t.TxtBeenden = Sprachwahl("Wollen Sie Steinfall wirklich beenden ?",
-                              "Do you really want to quit Steinfall?");
-    t.TxtBeendenTitel = Sprachwahl("-=Beenden=-", "-=Quit=-");
+    // TRANSLATORS: message box text, three lines as broken here
+    t.TxtGewonnenVertikal = MitCrLf(Uebersetzung("Sie haben gewonnen, da Sie eine\n"
+                                                 "Reihe in vertikaler Richtung gebildet\n"
+                                                 "hat !"));
+    // TRANSLATORS: message box text, three lines as broken here
+    t.TxtVerlorenHorizontal = MitCrLf(Uebersetzung("Sie haben leider verloren, da der\n"
+                                                   "Computer eine Reihe in horizontaler\n"
+                                                   "Richtung gebildet hat !"));
+    // TRANSLATORS: message box text, three lines as broken here
+    t.TxtGewonnenHorizontal = MitCrLf(Uebersetzung("Sie haben gewonnen, da Sie eine\n"
+                                                   "Reihe in horizontaler Richtung\n"
+                                                   "gebildet haben !"));
+    // TRANSLATORS: status line, at most one line of 441 pixels at the designed size
+    t.TxtKlicken = Uebersetzung("Klicken Sie auf eine Spalte, um einen Spielstein einzuwerfen.");
+    // TRANSLATORS: status line, at most one line of 441 pixels at the designed size
+    t.TxtComputerUeberlegt = Uebersetzung("Der Computer überlegt...");
+    // TRANSLATORS: status line, at most one line of 441 pixels at the designed size
+    t.TxtSpalteVoll = Uebersetzung("Diese Spalte ist schon voll !");
+    // TRANSLATORS: status line, at most one line of 441 pixels at the designed size
+    t.TxtAufwachen = Uebersetzung("Aufwachen !");
+    // TRANSLATORS: message box text, one line
+    t.TxtNeuesSpiel = Uebersetzung("Wollen Sie ein neues Spiel starten ?");
+    // TRANSLATORS: message box title
+    t.TxtFrage = Uebersetzung("Frage:");
+    // TRANSLATORS: status line, at most one line of 441 pixels at the designed size
+    t.TxtEinwerfen = Uebersetzung("Stein wird eingeworfen...");
+    // TRANSLATORS: message box text, one line
+    t.TxtBeenden = Uebersetzung("Wollen Sie Steinfall wirklich beenden ?");
+    // TRANSLATORS: message box title
+    t.TxtBeendenTitel = Uebersetzung("-=Beenden=-");
 }
 
 } // namespace steinfall

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace steinfall {
 
@@ -30,5 +31,9 @@ struct Texte {
 };
 
 void InitSprache(Texte& t);
+
+// A translated text with the game's line ends: the catalogues break lines
+// with LF alone, the game's boxes and texts with CR LF.
+std::string MitCrLf(std::string_view text);
 
 } // namespace steinfall

@@ -72,8 +72,7 @@ std::array<QImage*, bilder::Bildarten.size()> Bilder(Bildsatz& b) {
 
 Bildsatz BilderLaden(const QString& ordner, int faktor) {
     // The buttons' captions are drawn into their pictures: one set per language.
-    const QString sprache =
-        GewaehlteSprache() == Sprache::Englisch ? QStringLiteral("_en") : QString();
+    const QString sprache = GewaehlteSprache() == "en" ? QStringLiteral("_en") : QString();
     Bildsatz b;
     b.Faktor = faktor;
     const auto ziele = Bilder(b);
@@ -89,7 +88,7 @@ Bildsatz BilderLaden(const QString& ordner, int faktor) {
 
 Bildsatz BilderZeichnen(double massstab) {
     bilder::SchriftenLaden();
-    const bool englisch = GewaehlteSprache() == Sprache::Englisch;
+    const bool englisch = GewaehlteSprache() == "en";
     Bildsatz b;
     b.Faktor = massstab;
     const auto ziele = Bilder(b);
@@ -110,7 +109,7 @@ QString Ablage(double massstab) {
            QStringLiteral("/steinfall/bilder-%1/%2%3")
                .arg(bilder::Zeichnungsstand)
                .arg(massstab, 0, 'f', 6)
-               .arg(GewaehlteSprache() == Sprache::Englisch ? QStringLiteral("-en") : QString());
+               .arg(GewaehlteSprache() == "en" ? QStringLiteral("-en") : QString());
 }
 
 QString Rohdatei(const QString& ordner, const char* name) {

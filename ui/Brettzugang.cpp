@@ -153,22 +153,28 @@ void Brettzugang::SteinGemalt(int position, int spieler) {
 
 void Brettzugang::SteinGelandet(int position, int spieler) {
     const int spalte = position % AnzahlSpalten + 1;
-    zug_ = (spieler == SteinSpieler ? Sprachtext("Spieler: Spalte %1", "You: column %1")
-                                    : Sprachtext("Computer: Spalte %1", "Computer: column %1"))
-               .arg(spalte);
+    if (spieler == SteinSpieler) {
+        // TRANSLATORS: a screen reader's words after the player's move; %1 is the column
+        zug_ = Sprachtext("Spieler: Spalte %1").arg(spalte);
+    } else {
+        // TRANSLATORS: a screen reader's words after the computer's move; %1 is the column
+        zug_ = Sprachtext("Computer: Spalte %1").arg(spalte);
+    }
     Benennen();
 }
 
 // A screen reader speaks a change of the focused board's name: the last
 // move and the marker live there, the status line stays as the eye sees it.
 void Brettzugang::Benennen() {
-    QString name = Sprachtext("Spielbrett", "Game board");
+    // TRANSLATORS: the board's name for a screen reader; the last move and the
+    // selected column follow it, each after a comma
+    QString name = Sprachtext("Spielbrett");
     if (!zug_.isEmpty()) {
         name += QStringLiteral(", ") + zug_;
     }
     if (MarkeSichtbar()) {
-        name += QStringLiteral(", ") +
-                Sprachtext("Auswahl: Spalte %1", "Selected: column %1").arg(marke_ + 1);
+        // TRANSLATORS: a screen reader's words for the column chosen by keyboard
+        name += QStringLiteral(", ") + Sprachtext("Auswahl: Spalte %1").arg(marke_ + 1);
     }
     if (name != brett_.accessibleName()) {
         brett_.setAccessibleName(name);
@@ -184,13 +190,21 @@ void Brettzugang::Beschreiben() {
         for (int zeile = AnzahlZeilen - 1; zeile >= 0; --zeile) {
             const int stein = bild_[zeile * AnzahlSpalten + spalte];
             if (stein != Leer) {
-                steine << (stein == SteinSpieler ? Sprachtext("Spieler", "you")
-                                                 : Sprachtext("Computer", "computer"));
+                // TRANSLATORS: a screen reader's word for a stone of the player, listed
+                // with commas in "Spalte %1: %2"
+                steine << (stein == SteinSpieler ? SprachtextIm("Vorlesen", "Spieler")
+                                                 // TRANSLATORS: the same for the computer's
+                                                 : SprachtextIm("Vorlesen", "Computer"));
             }
         }
-        spalten << Sprachtext("Spalte %1: %2", "Column %1: %2")
+        // TRANSLATORS: a screen reader's words for one column of the board: %1 its number,
+        // %2 its stones from the bottom up, or the word for an empty column
+        spalten << Sprachtext("Spalte %1: %2")
                        .arg(spalte + 1)
-                       .arg(steine.isEmpty() ? Sprachtext("leer", "empty") : steine.join(u", "));
+                       .arg(steine.isEmpty()
+                                ? // TRANSLATORS: a screen reader's word for a column without stones
+                                Sprachtext("leer")
+                                : steine.join(u", "));
     }
     const QString beschreibung = spalten.join(u"; ");
     if (beschreibung != brett_.accessibleDescription()) {

@@ -8,14 +8,17 @@
 
 namespace steinfall {
 
-// A window's text in the chosen language. The windows pick their few dozen
-// texts the way the game's core picks its own, German and English side by
-// side where the text is used, rather than through Qt's translation
-// catalogs: one mechanism for the whole game, the German texts stay the
-// source exactly as written, and an English text cannot go missing from a
-// catalog unnoticed.
-inline QString Sprachtext(const char* deutsch, const char* englisch) {
-    return QString::fromUtf8(Sprachwahl(deutsch, englisch));
+// A window's text in the chosen language, through the same gettext
+// catalogue as the core's texts rather than Qt's own translation system:
+// one mechanism for the whole game, and the German texts stay the source
+// exactly as written.
+inline QString Sprachtext(const char* deutsch) {
+    return QString::fromUtf8(Uebersetzung(deutsch));
+}
+
+// A word that means different things in different places.
+inline QString SprachtextIm(const char* zusammenhang, const char* deutsch) {
+    return QString::fromUtf8(UebersetzungIm(zusammenhang, deutsch));
 }
 
 // A text of the game as a window shows it: the game breaks lines with CR LF,

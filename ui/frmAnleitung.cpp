@@ -15,51 +15,37 @@
 
 namespace steinfall {
 
-const char* const AnleitungText =
-    "     Bei Steinfall werfen Spieler und Computer abwechselnd jeweils\r\n"
-    "     einen Stein in das Spielbrett ein.\r\n"
-    "     Derjenige Spieler, der als erster eine Reihe mit vier Steinen in\r\n"
-    "     vertikaler, horizontaler oder diagonaler Richtung gebildet hat,\r\n"
-    "     gewinnt das Spiel.\r\n"
-    "     Sind alle 42 Spielsteine eingeworfen, ohne daß ein Spieler eine\r\n"
-    "     Reihe erreicht hat, endet die Partie mit einem Remis.\r\n"
-    "\r\n"
-    "     Ein Spielstein wird eingeworfen, indem man mit der Maus auf die\r\n"
-    "     entsprechende Spalte des Spielbretts klickt.\r\n"
-    "     Unter dem Spielfeld befindet sich eine Textzeile, die den\r\n"
-    "     jeweiligen Status des Spiels angibt.\r\n"
-    "\r\n"
-    "     Links neben dem Spielbrett befindet sich eine Leiste mit\r\n"
-    "     Einstellungsmöglichkeiten, die alle selbsterklärend sein sollten.\r\n"
-    "\r\n"
-    "     Wen der Sound nervt, der kann diesen mit der Taste 'S' an- und\r\n"
-    "     abschalten.\r\n"
-    "     Das Herunterfallen der Spielsteine läßt sich mit einem Druck auf\r\n"
-    "     die Taste 'A' ein- bzw. ausschalten.\r\n"
-    "\r\n"
-    "\r\n"
-    "     Viel Spaß beim Knobeln wünscht,\r\n"
-    "\r\n"
-    "     Morvell\r\n";
-
-// The same in English, as paragraphs: the box wraps them at its width.
-const char* const AnleitungTextEnglisch =
-    "In Steinfall, you and the computer take turns dropping a piece into the board. Whoever "
-    "first gets four pieces in a row, vertically, horizontally or diagonally, wins the game. If "
-    "all 42 pieces have been dropped and nobody has a row of four, the game ends in a draw.\r\n"
-    "\r\n"
-    "To drop a piece, click the column of the board where you want it to go. The line of text "
-    "below the board tells you what is happening in the game.\r\n"
-    "\r\n"
-    "To the left of the board is a panel of settings, which should all explain themselves.\r\n"
-    "\r\n"
-    "If the sound gets on your nerves, press 'S' to turn it off and on again. Press 'A' to turn "
-    "the falling of the pieces off and on.\r\n"
-    "\r\n"
-    "\r\n"
-    "Have fun puzzling it out,\r\n"
-    "\r\n"
-    "Morvell\r\n";
+// The instructions as one message, lines as laid out; a translation may
+// break its lines anywhere, the box wraps them at its width.
+const char* const AnleitungText = UebersetzungMerken(
+    // TRANSLATORS: the instructions window's text, 520 x 310 pixels at the designed size
+    // (about 17 lines). The German lines are laid out by hand; write paragraphs,
+    // the box wraps them. The closing line must stay visible without scrolling.
+    "     Bei Steinfall werfen Spieler und Computer abwechselnd jeweils\n"
+    "     einen Stein in das Spielbrett ein.\n"
+    "     Derjenige Spieler, der als erster eine Reihe mit vier Steinen in\n"
+    "     vertikaler, horizontaler oder diagonaler Richtung gebildet hat,\n"
+    "     gewinnt das Spiel.\n"
+    "     Sind alle 42 Spielsteine eingeworfen, ohne daß ein Spieler eine\n"
+    "     Reihe erreicht hat, endet die Partie mit einem Remis.\n"
+    "\n"
+    "     Ein Spielstein wird eingeworfen, indem man mit der Maus auf die\n"
+    "     entsprechende Spalte des Spielbretts klickt.\n"
+    "     Unter dem Spielfeld befindet sich eine Textzeile, die den\n"
+    "     jeweiligen Status des Spiels angibt.\n"
+    "\n"
+    "     Links neben dem Spielbrett befindet sich eine Leiste mit\n"
+    "     Einstellungsmöglichkeiten, die alle selbsterklärend sein sollten.\n"
+    "\n"
+    "     Wen der Sound nervt, der kann diesen mit der Taste 'S' an- und\n"
+    "     abschalten.\n"
+    "     Das Herunterfallen der Spielsteine läßt sich mit einem Druck auf\n"
+    "     die Taste 'A' ein- bzw. ausschalten.\n"
+    "\n"
+    "\n"
+    "     Viel Spaß beim Knobeln wünscht,\n"
+    "\n"
+    "     Morvell\n");
 
 namespace {
 
@@ -68,8 +54,7 @@ namespace g = geometrie;
 } // namespace
 
 frmAnleitung::frmAnleitung(Gastgeber& haupt)
-    : Nebenfenster(haupt, Sprachtext("Anleitung", "Instructions")),
-      picAnleitung_(haupt.Bilder().Logo) {
+    : Nebenfenster(haupt, Sprachtext("Anleitung")), picAnleitung_(haupt.Bilder().Logo) {
     const Masstab& m = haupt.Massstab();
     setFixedSize(m.PixelX(g::Anleitung.Breite), m.PixelY(g::Anleitung.Hoehe));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -83,16 +68,16 @@ frmAnleitung::frmAnleitung(Gastgeber& haupt)
     txtAnleitung_->setObjectName(QStringLiteral("txtAnleitung"));
     txtAnleitung_->setGeometry(m.Rechteck(g::AnleitungText));
     txtAnleitung_->setReadOnly(true);
-    // The German text keeps its lines as laid out; the English paragraphs wrap.
-    txtAnleitung_->setLineWrapMode(GewaehlteSprache() == Sprache::Englisch
-                                       ? QPlainTextEdit::WidgetWidth
-                                       : QPlainTextEdit::NoWrap);
-    txtAnleitung_->setPlainText(Zeilentext(Sprachwahl(AnleitungText, AnleitungTextEnglisch)));
+    // The German text keeps its lines as laid out; a translation's paragraphs wrap.
+    txtAnleitung_->setLineWrapMode(GewaehlteSprache() == Ursprache ? QPlainTextEdit::NoWrap
+                                                                   : QPlainTextEdit::WidgetWidth);
+    txtAnleitung_->setPlainText(Sprachtext(AnleitungText));
 
     picButtonZurueck_ = new Bildknopf(this, haupt.Bilder().KnopfZurueck, "picButtonZurueck",
                                       m.Rechteck(g::KnopfZurueck), m, haupt.KnopfGehalten(),
                                       haupt.Dienste(), [this] { Zurueckkehren(); });
-    picButtonZurueck_->Beschriften(Sprachtext("Zurück", "Back"));
+    // TRANSLATORS: picture button caption, drawn inside 110 x 27 pixels at the designed size
+    picButtonZurueck_->Beschriften(Sprachtext("Zurück"));
     txtAnleitung_->setAccessibleName(windowTitle());
     Form_Load();
 }

@@ -10,10 +10,9 @@ namespace steinfall {
 
 class Bildknopf;
 
-// The game's instructions, a fixed German text and its English. Each line
-// begins with five spaces and ends with CR LF, the last one too.
+// The game's instructions in German, the message a catalogue translates. Each
+// line begins with five spaces and ends with a line feed, the last one too.
 extern const char* const AnleitungText;
-extern const char* const AnleitungTextEnglisch;
 
 // The instructions window: the text, the logo and a back button that gives
 // the main window back. It is made once and afterwards only hidden and shown.

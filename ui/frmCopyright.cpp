@@ -47,7 +47,8 @@ QString Verweis(int index, const QString& text) {
 }
 
 frmCopyright::frmCopyright(Gastgeber& haupt)
-    : Nebenfenster(haupt, Sprachtext("Copyright", "About Steinfall")) {
+    // TRANSLATORS: window title of the about window
+    : Nebenfenster(haupt, Sprachtext("Copyright")) {
     const Masstab& m = haupt.Massstab();
     setFixedSize(m.PixelX(g::Copyright.Breite), m.PixelY(g::Copyright.Hoehe));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -91,8 +92,9 @@ void frmCopyright::ControlsAnlegen() {
     }
     lblInfoTitel_[3]->setStyleSheet(QStringLiteral("color: #808080"));
     lblInfoTitel_[0]->setStyleSheet(QStringLiteral("color: #1f4fbf"));
-    lblInfoTitel_[1] = label(Sprachtext("für Linux", "for Linux"), "lblInfoTitel1",
-                             m.Rechteck(g::CopyrightSystem));
+    // TRANSLATORS: about window, the line under the title, within 260 pixels
+    const QString system = Sprachtext("für Linux");
+    lblInfoTitel_[1] = label(system, "lblInfoTitel1", m.Rechteck(g::CopyrightSystem));
     lblInfoTitel_[2] = label(QStringLiteral("Copyright © Morvell Software"), "lblInfoTitel2",
                              m.Rechteck(g::CopyrightHinweis));
 
@@ -124,8 +126,8 @@ void frmCopyright::ControlsAnlegen() {
         DrueckenAnbieten(*lblCR_[i], [this, i] { lblCR_Click(i); });
     }
     linie(g::CopyrightLinieOben[1]);
-    label(Sprachtext("Dieses Produkt ist", "This product is"), "lblRegTxt",
-          m.Rechteck(g::CopyrightFreeware));
+    // TRANSLATORS: about window, left of the word FREEWARE, within 120 pixels
+    label(Sprachtext("Dieses Produkt ist"), "lblRegTxt", m.Rechteck(g::CopyrightFreeware));
     QLabel* lblReg =
         label(QStringLiteral("FREEWARE"), "lblReg", m.Rechteck(g::CopyrightFreewareWort));
     QFont frei = font();

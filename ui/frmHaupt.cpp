@@ -132,10 +132,15 @@ void frmHaupt::ControlsAnlegen() {
                                     m.Rechteck(g::KnopfCopyright), [this] { CopyrightOeffnen(); });
     picButtonExit_ = bildknopf(bilder_.KnopfBeenden, "picButtonExit", m.Rechteck(g::KnopfBeenden),
                                [this] { SpielBeenden(); });
-    picButtonNeuesSpiel_->Beschriften(Sprachtext("Neues Spiel", "New game"));
-    picButtonAnleitung_->Beschriften(Sprachtext("Anleitung", "Instructions"));
-    picButtonCopyright_->Beschriften(Sprachtext("Info", "About"));
-    picButtonExit_->Beschriften(Sprachtext("Beenden", "Quit"));
+    // TRANSLATORS: picture button caption, drawn inside 110 x 27 pixels at the designed size
+    picButtonNeuesSpiel_->Beschriften(Sprachtext("Neues Spiel"));
+    // TRANSLATORS: picture button caption, drawn inside 110 x 27 pixels at the designed size
+    picButtonAnleitung_->Beschriften(Sprachtext("Anleitung"));
+    // TRANSLATORS: picture button caption (opens the about window), drawn inside 110 x 27
+    // pixels at the designed size
+    picButtonCopyright_->Beschriften(Sprachtext("Info"));
+    // TRANSLATORS: picture button caption, drawn inside 89 x 27 pixels at the designed size
+    picButtonExit_->Beschriften(Sprachtext("Beenden"));
     kurzbefehle_ = std::make_unique<Kurzbefehle>(*picButtonNeuesSpiel_, *picButtonAnleitung_,
                                                  *picButtonCopyright_, *picButtonExit_);
 
@@ -158,20 +163,29 @@ void frmHaupt::ControlsAnlegen() {
         opt->setGeometry(m.Rechteck(ort));
         return opt;
     };
-    auto* frAnfang =
-        rahmen(Sprachtext("Wer beginnt ?", "Who starts?"), "frAnfang", m.Rechteck(g::RahmenAnfang));
-    optAnfangSp_[1] =
-        option(frAnfang, Sprachtext("Spieler", "You"), "optAnfangSp1", g::OptionSpieler);
-    optAnfangSp_[2] =
-        option(frAnfang, Sprachtext("Computer", "Computer"), "optAnfangSp2", g::OptionComputer);
-    auto* frSpielstaerke = rahmen(Sprachtext("Spielstärke :", "Skill level:"), "frSpielstaerke",
-                                  m.Rechteck(g::RahmenSpielstaerke));
-    optStaerke_[1] = option(frSpielstaerke, Sprachtext("Anfänger", "Beginner"), "optStaerke1",
-                            g::OptionAnfaenger);
-    optStaerke_[3] =
-        option(frSpielstaerke, Sprachtext("Experte", "Expert"), "optStaerke3", g::OptionExperte);
-    optStaerke_[4] =
-        option(frSpielstaerke, Sprachtext("Profi", "Master"), "optStaerke4", g::OptionProfi);
+    // The captions' room at the designed size: a frame's caption its 97
+    // pixels, an option's caption 81 pixels with its round button.
+    // TRANSLATORS: frame caption, within 97 pixels at the designed size
+    const QString anfang = Sprachtext("Wer beginnt ?");
+    // TRANSLATORS: option caption (the player begins), within 81 pixels with its round button
+    const QString spieler = Sprachtext("Spieler");
+    // TRANSLATORS: option caption (the computer begins), within 81 pixels with its round button
+    const QString computer = Sprachtext("Computer");
+    // TRANSLATORS: frame caption, within 97 pixels at the designed size
+    const QString staerke = Sprachtext("Spielstärke :");
+    // TRANSLATORS: option caption, within 81 pixels with its round button
+    const QString anfaenger = Sprachtext("Anfänger");
+    // TRANSLATORS: option caption, within 81 pixels with its round button
+    const QString experte = Sprachtext("Experte");
+    // TRANSLATORS: option caption, within 81 pixels with its round button
+    const QString profi = Sprachtext("Profi");
+    auto* frAnfang = rahmen(anfang, "frAnfang", m.Rechteck(g::RahmenAnfang));
+    optAnfangSp_[1] = option(frAnfang, spieler, "optAnfangSp1", g::OptionSpieler);
+    optAnfangSp_[2] = option(frAnfang, computer, "optAnfangSp2", g::OptionComputer);
+    auto* frSpielstaerke = rahmen(staerke, "frSpielstaerke", m.Rechteck(g::RahmenSpielstaerke));
+    optStaerke_[1] = option(frSpielstaerke, anfaenger, "optStaerke1", g::OptionAnfaenger);
+    optStaerke_[3] = option(frSpielstaerke, experte, "optStaerke3", g::OptionExperte);
+    optStaerke_[4] = option(frSpielstaerke, profi, "optStaerke4", g::OptionProfi);
     optAnfangSp_[1]->setChecked(true);
     optStaerke_[3]->setChecked(true);
 
@@ -372,8 +386,10 @@ Antwort frmHaupt::Meldung(const std::string& text, const std::string& titel, Sym
     // A window of its own does not take the game's font: it scales with the game.
     box.setFont(font());
     if (knoepfe == Knoepfe::JaNein) {
-        box.addButton(QMessageBox::Yes)->setText(Sprachtext("&Ja", "&Yes"));
-        box.addButton(QMessageBox::No)->setText(Sprachtext("&Nein", "&No"));
+        // TRANSLATORS: message box button; & marks the key that presses it
+        box.addButton(QMessageBox::Yes)->setText(Sprachtext("&Ja"));
+        // TRANSLATORS: message box button; & marks the key that presses it
+        box.addButton(QMessageBox::No)->setText(Sprachtext("&Nein"));
     } else {
         box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     }

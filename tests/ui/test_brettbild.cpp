@@ -248,9 +248,9 @@ TEST(Skalierung, GebauteSaetzeSindDieZeichnung) {
 // in its own colour, and in English buttons lettered apart from the German.
 TEST(Bildsatz, JedesBildAnSeinemPlatz) {
     const Bildsatz de = BilderLaden(QStringLiteral(STEINFALL_BILDER));
-    SpracheWaehlen(Sprache::Englisch);
+    SpracheWaehlen("en");
     const Bildsatz en = BilderLaden(QStringLiteral(STEINFALL_BILDER));
-    SpracheWaehlen(Sprache::Deutsch);
+    SpracheWaehlen(Ursprache);
     const std::pair<const QImage*, std::uint32_t> steine[] = {
         {&de.SteinSpieler, bilder::FarbeSpieler},
         {&de.SteinComputer, bilder::FarbeComputer},

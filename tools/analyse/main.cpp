@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr const char* Hilfe =
+constexpr const char* Hilfe = steinfall::UebersetzungMerken(
+    // TRANSLATORS: steinfall-analyse --help
     "Aufruf: steinfall-analyse [Optionen] < anfragen.jsonl\n"
     "\n"
     "Der Computerspieler von Steinfall ohne Fenster: liest je Zeile eine Anfrage\n"
@@ -21,17 +22,7 @@ constexpr const char* Hilfe =
     "\n"
     "Optionen:\n"
     "  -h, --help     Zeigt diese Hilfe und endet.\n"
-    "  -v, --version  Zeigt die Version und endet.\n";
-
-constexpr const char* HilfeEnglisch =
-    "Usage: steinfall-analyse [options] < requests.jsonl\n"
-    "\n"
-    "The computer player of Steinfall without a window: reads one request per\n"
-    "line as JSON from standard input and writes one answer per line.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     Shows this help and exits.\n"
-    "  -v, --version  Shows the version and exits.\n";
+    "  -v, --version  Zeigt die Version und endet.\n");
 
 } // namespace
 
@@ -41,18 +32,18 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "-h" || argument == "--help") {
-            std::cout << steinfall::Sprachwahl(Hilfe, HilfeEnglisch);
+            std::cout << steinfall::Uebersetzung(Hilfe);
             return 0;
         }
         if (argument == "-v" || argument == "--version") {
             std::cout << "steinfall-analyse " << steinfall::Version << '\n';
             return 0;
         }
-        std::cerr << steinfall::Sprachwahl("steinfall-analyse: unbekanntes Argument ",
-                                           "steinfall-analyse: unknown argument ")
-                  << argument
-                  << steinfall::Sprachwahl(" (siehe steinfall-analyse --help)\n",
-                                           " (see steinfall-analyse --help)\n");
+        std::cerr << steinfall::Einsetzen(steinfall::Uebersetzung(
+                                              // TRANSLATORS: %1 is the unknown argument
+                                              "steinfall-analyse: unbekanntes Argument %1 "
+                                              "(siehe steinfall-analyse --help)\n"),
+                                          argument);
         return 2;
     }
     std::ios::sync_with_stdio(false);
