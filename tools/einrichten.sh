@@ -4,7 +4,7 @@
 set -euo pipefail
 
 pakete=(
-    cmake ninja-build g++ pkg-config python3
+    cmake ninja-build g++ pkg-config python3 gettext
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libxkbcommon-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick librsvg2-bin x11-apps x11-utils fonts-dejavu-core

@@ -24,7 +24,7 @@ case "${1:-}" in
 esac
 
 # Every source that shows or speaks a text, in a fixed order.
-mapfile -t dateien < <(find app core ui tools/analyse -name '*.cpp' -o -name '*.h' | LC_ALL=C sort)
+mapfile -t dateien < <(find ai app core ui zeichnen tools/analyse -name '*.cpp' -o -name '*.h' | LC_ALL=C sort)
 
 neu="$(mktemp)"
 trap 'rm -f "$neu"' EXIT
