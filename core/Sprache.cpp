@@ -34,13 +34,13 @@ void MeldungsortSetzen() {
     }
 }
 
-void KatalogBinden(const std::string& sprache) {
+void KatalogBinden(const std::string& sprache, const std::string& verzeichnis) {
     MeldungsortSetzen();
     setenv("LANGUAGE", sprache.c_str(), 1);
-    bindtextdomain(Textdomaene, Katalogverzeichnis().c_str());
+    bindtextdomain(Textdomaene, verzeichnis.c_str());
     bind_textdomain_codeset(Textdomaene, "UTF-8");
-    // Naming the domain again makes glibc forget the texts it found for the
-    // language before.
+    // glibc keeps the texts it has found; setting the locale and naming the
+    // domain again make it forget those of the language before.
     textdomain(Textdomaene);
 }
 
@@ -50,11 +50,11 @@ const std::string& GewaehlteSprache() {
     return gewaehlt;
 }
 
-void SpracheWaehlen(const std::string& sprache) {
+void SpracheWaehlen(const std::string& sprache, const std::string& verzeichnis) {
     gewaehlt = sprache;
     // German needs no catalogue: its texts are the ones in the code.
     if (sprache != Ursprache) {
-        KatalogBinden(sprache);
+        KatalogBinden(sprache, verzeichnis);
     }
 }
 

@@ -14,11 +14,16 @@ namespace steinfall {
 inline constexpr const char* Textdomaene = "steinfall";
 inline constexpr const char* Ursprache = "de";
 
+// Where the catalogues lie: beside the program, <its directory>/../share/locale.
+std::string Katalogverzeichnis();
+
 // The language of every text shown from now on; German until the start
-// chooses another. Choosing binds the catalogue, so texts filled afterwards
-// are in the new language, also when a test switches back and forth.
+// chooses another. Choosing binds the catalogue (from `verzeichnis`), so
+// texts filled afterwards are in the new language, also when a test switches
+// back and forth.
 const std::string& GewaehlteSprache();
-void SpracheWaehlen(const std::string& sprache);
+void SpracheWaehlen(const std::string& sprache,
+                    const std::string& verzeichnis = Katalogverzeichnis());
 
 // The text in the chosen language: the German text itself, or its
 // translation (the German text when the catalogue lacks it).
@@ -33,8 +38,6 @@ constexpr const char* UebersetzungMerken(const char* deutsch) {
 // The text with %1 and %2 replaced, so that a translator can move them.
 std::string Einsetzen(std::string_view text, std::string_view eins, std::string_view zwei = {});
 
-// Where the catalogues lie: beside the program, <its directory>/../share/locale.
-std::string Katalogverzeichnis();
 // "de" and every language with a catalogue there, sorted.
 std::vector<std::string> BekannteSprachen(const std::string& verzeichnis = Katalogverzeichnis());
 

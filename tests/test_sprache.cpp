@@ -1,6 +1,13 @@
 #include "core/Sprache.h"
+#include "core/Texte.h"
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace steinfall {
 namespace {
@@ -48,6 +55,85 @@ TEST(Sprache, AusDerUmgebungWieGettext) {
             << (f.language ? f.language : "-") << " " << (f.lcAll ? f.lcAll : "-") << " "
             << (f.lcMessages ? f.lcMessages : "-") << " " << (f.lang ? f.lang : "-");
     }
+}
+
+// Placeholders are replaced where the translation puts them, in its order;
+// any other per cent sign stays.
+TEST(Sprache, EinsetzenNachDerUebersetzung) {
+    EXPECT_EQ(Einsetzen("Spalte %1: %2", "4", "leer"), "Spalte 4: leer");
+    EXPECT_EQ(Einsetzen("%2 en colonne %1", "4", "vide"), "vide en colonne 4");
+    EXPECT_EQ(Einsetzen("100 % und %3, %1%1", "x"), "100 % und %3, xx");
+    EXPECT_EQ(Einsetzen("Ende %", "x"), "Ende %");
+}
+
+namespace fs = std::filesystem;
+
+// Two made-up catalogues in a folder of their own, as an installation holds
+// them: "xx" and "yy", the German texts' words replaced.
+class Katalogordner : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const auto& [sprache, sieg, spieler] : {std::tuple("xx", "Sieg-xx", "spieler-xx"),
+                                                     std::tuple("yy", "Sieg-yy", "spieler-yy")}) {
+            const fs::path ziel = ordner_ / sprache / "LC_MESSAGES";
+            fs::create_directories(ziel);
+            const fs::path po = ordner_ / (std::string(sprache) + ".po");
+            std::ofstream(po)
+                << "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+                << "msgid \"Sieg\"\nmsgstr \"" << sieg << "\"\n\n"
+                << "msgctxt \"Vorlesen\"\nmsgid \"Spieler\"\nmsgstr \"" << spieler << "\"\n";
+            const std::string befehl =
+                "msgfmt -o '" + (ziel / "steinfall.mo").string() + "' '" + po.string() + "'";
+            ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
+        }
+        // A folder without a catalogue of this game is no language.
+        fs::create_directories(ordner_ / "zz" / "LC_MESSAGES");
+    }
+    void TearDown() override {
+        SpracheWaehlen(Ursprache);
+        fs::remove_all(ordner_);
+    }
+    const fs::path ordner_ =
+        fs::temp_directory_path() / ("steinfall-kataloge-" + std::to_string(getpid()));
+};
+
+TEST_F(Katalogordner, BekanntSindDeutschUndJederKatalog) {
+    EXPECT_EQ(BekannteSprachen(ordner_.string()), (std::vector<std::string>{"de", "xx", "yy"}));
+    EXPECT_EQ(BekannteSprachen((ordner_ / "fehlt").string()), std::vector<std::string>{"de"});
+}
+
+// Back and forth in one process, as the tests do: glibc keeps the texts it
+// found, and each choice must reach the new catalogue all the same.
+TEST_F(Katalogordner, WechselInEinemProzess) {
+    const std::string ort = ordner_.string();
+    for (const char* sprache : {"xx", "yy", "de", "yy", "xx"}) {
+        SpracheWaehlen(sprache, ort);
+        const bool deutsch = std::string(sprache) == "de";
+        EXPECT_STREQ(Uebersetzung("Sieg"),
+                     deutsch ? "Sieg" : ("Sieg-" + std::string(sprache)).c_str())
+            << sprache;
+        // The word with its context, and the same word without, which these
+        // catalogues leave untranslated.
+        EXPECT_STREQ(UebersetzungIm("Vorlesen", "Spieler"),
+                     deutsch ? "Spieler" : ("spieler-" + std::string(sprache)).c_str())
+            << sprache;
+        EXPECT_STREQ(Uebersetzung("Spieler"), "Spieler") << sprache;
+        EXPECT_STREQ(UebersetzungIm("Vorlesen", "Niederlage"), "Niederlage") << sprache;
+    }
+}
+
+// The installed English game: the three-line texts are one message each,
+// and come out with the game's CR LF between their lines.
+TEST(Sprache, EnglischAusDemKatalog) {
+    SpracheWaehlen("en");
+    Texte t;
+    InitSprache(t);
+    SpracheWaehlen(Ursprache);
+    EXPECT_EQ(t.TxtVerlorenDiagonal,
+              "Sorry, you lost!\r\nThe computer got four in a row\r\ndiagonally.");
+    EXPECT_EQ(t.TxtGewonnenVertikal, "Well done, you won!\r\nYou got four in a row\r\nvertically.");
+    EXPECT_EQ(t.TxtKlicken, "Click a column to drop in a piece.");
+    EXPECT_EQ(t.TxtBeendenTitel, "-=Quit=-");
 }
 
 } // namespace

@@ -56,6 +56,16 @@ mapfile -t dateien < <(dpkg -L steinfall)
 [ "$(/usr/games/steinfall-analyse --version)" = "steinfall-analyse $version" ] ||
     fehler "steinfall-analyse --version passt nicht zu $version"
 [ -f /usr/share/games/steinfall/KLACK.WAV ] || fehler "keine Klänge in /usr/share/games/steinfall"
+# Every language of po/LINGUAS: its catalogue where gettext looks, and the
+# installed game finds it and speaks it.
+for sprache in $(grep -v '^#' po/LINGUAS); do
+    [ -f "/usr/share/locale/$sprache/LC_MESSAGES/steinfall.mo" ] ||
+        fehler "kein Katalog für $sprache in /usr/share/locale"
+    hilfe=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
+        /usr/games/steinfall --sprache "$sprache" --help) ||
+        fehler "steinfall --sprache $sprache kennt die Sprache nicht"
+    [[ $hilfe != Aufruf* ]] || fehler "steinfall --sprache $sprache spricht Deutsch"
+done
 
 # 5. The menu entry where desktops look for it, its command on the PATH of a
 #    desktop session, its icon in the hicolor theme.

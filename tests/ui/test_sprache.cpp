@@ -8,7 +8,10 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
+#include <fstream>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace steinfall {
 namespace {
@@ -66,25 +69,62 @@ Woerter AlleTexte(const std::string& sprache) {
             f.Meldung(t.TxtNeuesSpiel, t.TxtFrage, Symbol::Frage, knoepfe);
         }
         Zerlegen(QString::fromStdString(SchriftgradText()), woerter);
+        // What a screen reader says after both players' moves, and of the
+        // board with stones and with the keyboard's marker.
+        f.Spielablauf().AnimationSetzen(false);
+        f.findChild<QWidget*>(QStringLiteral("picSpielfeld"))->setFocus();
+        QTest::keyClick(f.windowHandle(), Qt::Key_4);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return f.Spielablauf().Stand().Zugzaehler >= 2; }));
+        QTest::keyClick(f.windowHandle(), Qt::Key_Right);
+        Sammeln(f, woerter);
     }
     SpracheWaehlen(Ursprache);
     return woerter;
 }
 
-// An English text left German fails here: the English game uses no word the
-// German game uses, but for names, the address and a few words both
-// languages share.
-TEST(Sprache, EnglischesSpielZeigtKeinenDeutschenText) {
+// The shipped languages: po/LINGUAS, as the build makes their catalogues.
+std::vector<std::string> Uebersetzungen() {
+    std::vector<std::string> sprachen;
+    std::ifstream liste(STEINFALL_PO "/LINGUAS");
+    for (std::string sprache; liste >> sprache;) {
+        if (sprache.front() == '#') {
+            std::getline(liste, sprache);
+        } else if (sprache != Ursprache) {
+            sprachen.push_back(sprache);
+        }
+    }
+    return sprachen;
+}
+
+// A text left German fails here, in every shipped language: the translated
+// game uses no word the German game uses, but for names, the address and a
+// few words that languages share.
+TEST(Sprache, UebersetztesSpielZeigtKeinenDeutschenText) {
     const Woerter deutsch = AlleTexte(Ursprache);
-    const Woerter englisch = AlleTexte("en");
     const Woerter gemeinsam = {"A",         "S",       "in",          "OK",           "Computer",
                                "Steinfall", "Morvell", "Software",    "Copyright",    "FREEWARE",
                                "Linux",     "Windows", "Musterstadt", "Musterstraße", "https",
                                "www",       "example", "org",         "steinfall"};
-    for (const QString& wort : englisch) {
-        EXPECT_TRUE(!deutsch.count(wort) || gemeinsam.count(wort)) << wort.toStdString();
+    const std::vector<std::string> sprachen = Uebersetzungen();
+    ASSERT_FALSE(sprachen.empty());
+    for (const std::string& sprache : sprachen) {
+        const Woerter uebersetzt = AlleTexte(sprache);
+        for (const QString& wort : uebersetzt) {
+            EXPECT_TRUE(!deutsch.count(wort) || gemeinsam.count(wort))
+                << sprache << ": " << wort.toStdString();
+        }
+        EXPECT_GT(uebersetzt.size(), 140u) << sprache;
     }
-    EXPECT_GT(englisch.size(), 140u);
+}
+
+// Back to German after every other language, the texts are the German
+// ones again, word for word.
+TEST(Sprache, DeutschNachJederUebersetzungWieZuvor) {
+    const Woerter vorher = AlleTexte(Ursprache);
+    for (const std::string& sprache : Uebersetzungen()) {
+        AlleTexte(sprache);
+        EXPECT_EQ(AlleTexte(Ursprache), vorher) << "after " << sprache;
+    }
 }
 
 // The English instructions are paragraphs wrapped at the box's width, and

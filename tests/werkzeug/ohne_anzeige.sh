@@ -34,7 +34,15 @@ erwarten 0 --help
 grep -q -- '--sprache' /tmp/ohne_anzeige.$$ || { echo "keine Hilfe"; fehler=1; }
 erwarten 2 --bogus
 grep -q -- '--bogus' /tmp/ohne_anzeige.$$ || { echo "der Fehler nennt die Option nicht"; fehler=1; }
+# An unknown language in one line that names the known ones: German and
+# every catalogue the build made.
 erwarten 2 --sprache=xx
+bekannt=$(ls "$(dirname "$spiel")/../share/locale" | sort | tr '\n' ' ')
+grep -q "^steinfall: unbekannte Sprache xx (bekannt: .*de" /tmp/ohne_anzeige.$$ &&
+    [ "$(wc -l </tmp/ohne_anzeige.$$)" = 1 ] || { echo "--sprache=xx:"; cat /tmp/ohne_anzeige.$$; fehler=1; }
+for sprache in $bekannt; do
+    grep -q "[ ,]$sprache[,)]" /tmp/ohne_anzeige.$$ || { echo "$sprache nicht genannt"; fehler=1; }
+done
 
 # One line, then 1: with nothing set, and with a display that does not answer.
 eine_zeile() {
