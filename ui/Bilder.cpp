@@ -135,21 +135,23 @@ QImage RohLesen(const QString& pfad) {
     if (datei < 0) {
         return {};
     }
+    // The size from the file, not from the mapping: reading its first page
+    // would bring in its neighbours too, and the pictures that the first
+    // frame does not show, such as the pressed buttons, stay out of memory.
     struct stat status = {};
-    void* daten = fstat(datei, &status) == 0 && status.st_size > 8
-                      ? mmap(nullptr, status.st_size, PROT_READ, MAP_PRIVATE, datei, 0)
-                      : MAP_FAILED;
-    close(datei);
-    if (daten == MAP_FAILED) {
+    std::array<qint32, 2> kopf{};
+    const bool gelesen = fstat(datei, &status) == 0 && pread(datei, kopf.data(), sizeof kopf, 0) ==
+                                                           static_cast<ssize_t>(sizeof kopf);
+    const auto laenge = static_cast<std::size_t>(status.st_size);
+    const auto [breite, hoehe] = kopf;
+    if (!gelesen || breite <= 0 || hoehe <= 0 || breite > 20000 || hoehe > 20000 ||
+        laenge != sizeof kopf + std::size_t{4} * breite * hoehe) {
+        close(datei);
         return {};
     }
-    const auto laenge = static_cast<std::size_t>(status.st_size);
-    std::array<qint32, 2> kopf{};
-    std::memcpy(kopf.data(), daten, sizeof kopf);
-    const auto [breite, hoehe] = kopf;
-    if (breite <= 0 || hoehe <= 0 || breite > 20000 || hoehe > 20000 ||
-        laenge != sizeof kopf + std::size_t{4} * breite * hoehe) {
-        munmap(daten, laenge);
+    void* daten = mmap(nullptr, laenge, PROT_READ, MAP_PRIVATE, datei, 0);
+    close(datei);
+    if (daten == MAP_FAILED) {
         return {};
     }
     auto* abbildung = new std::pair<void*, std::size_t>(daten, laenge);

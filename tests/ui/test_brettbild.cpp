@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cctype>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -278,6 +279,24 @@ TEST(Bildsatz, JedesBildAnSeinemPlatz) {
 // A drawn set is kept in the cache and read from there on the next start:
 // it must come back pixel for pixel, and a kept file cut short must be drawn
 // anew rather than shown.
+// Kilobytes of a mapped file that this process holds in memory.
+int Resident(const QString& pfad) {
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    EXPECT_TRUE(smaps.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QByteArray name = QFile::encodeName(pfad);
+    bool darin = false;
+    int kb = 0;
+    for (QByteArray zeile = smaps.readLine(); !zeile.isEmpty(); zeile = smaps.readLine()) {
+        if (!zeile.isEmpty() && std::isxdigit(static_cast<unsigned char>(zeile[0])) &&
+            zeile.contains('-') && zeile.contains(' ')) {
+            darin = zeile.trimmed().endsWith(name);
+        } else if (darin && zeile.startsWith("Rss:")) {
+            kb += zeile.mid(4).trimmed().split(' ').front().toInt();
+        }
+    }
+    return kb;
+}
+
 TEST(Skalierung, AbgelegterSatzIstDieZeichnung) {
     const QTemporaryDir ablage;
     const QByteArray vorher = qgetenv("XDG_CACHE_HOME");
@@ -305,7 +324,16 @@ TEST(Skalierung, AbgelegterSatzIstDieZeichnung) {
         ablage.path() +
         QStringLiteral("/steinfall/bilder-%1/1.250000/brett.roh").arg(bilder::Zeichnungsstand);
     ASSERT_TRUE(QFileInfo::exists(brett));
-    vergleichen(BilderFuer(QStringLiteral(STEINFALL_BILDER), s), "gelesen");
+    {
+        const Bildsatz gelesen = BilderFuer(QStringLiteral(STEINFALL_BILDER), s);
+        // A picture that nothing has drawn yet, the pressed button, is not in memory.
+        const QString gedrueckt =
+            QFileInfo(brett).path() + QStringLiteral("/knopf_beenden_gedrueckt.roh");
+        ASSERT_TRUE(QFileInfo::exists(gedrueckt));
+        EXPECT_EQ(Resident(gedrueckt), 0);
+        vergleichen(gelesen, "gelesen");
+        EXPECT_GT(Resident(gedrueckt), 0) << "the measure sees a drawn picture";
+    }
     QFile(brett).resize(QFileInfo(brett).size() - 4);
     vergleichen(BilderFuer(QStringLiteral(STEINFALL_BILDER), s), "gekuerzt");
     if (vorher.isNull()) {
