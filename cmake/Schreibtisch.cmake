@@ -50,7 +50,7 @@ add_custom_command(
     VERBATIM)
 
 # The manual pages: German as written, every other language from po/man.
-set(STEINFALL_HANDBUCHSPRACHEN en)
+set(STEINFALL_HANDBUCHSPRACHEN en fr es nl)
 set(STEINFALL_HANDBUCHSEITEN steinfall steinfall-analyse)
 set(handbuch_aus ${CMAKE_BINARY_DIR}/man)
 set(handbuch_seiten)
