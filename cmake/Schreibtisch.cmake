@@ -65,9 +65,11 @@ list(TRANSFORM STEINFALL_HANDBUCHSPRACHEN PREPEND ${CMAKE_SOURCE_DIR}/po/man/
      OUTPUT_VARIABLE handbuch_kataloge)
 list(TRANSFORM handbuch_kataloge APPEND .po)
 # po4a leaves the catalogues alone (--no-update) and writes only into the
-# build tree; it keeps a page only when its catalogue is complete.
+# build tree; it writes a page only from a complete catalogue, and a page of
+# an earlier build is not kept in its place.
 add_custom_command(
     OUTPUT ${handbuch_seiten}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${handbuch_aus}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${handbuch_aus}
     COMMAND ${STEINFALL_PO4A} --no-update --destdir ${handbuch_aus} po/man/po4a.cfg
     DEPENDS ${handbuch_quellen} ${handbuch_kataloge} ${CMAKE_SOURCE_DIR}/po/man/po4a.cfg

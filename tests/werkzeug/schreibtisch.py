@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The built menu entry and AppStream file in every language, and the
-AppStream languages block counted from the game's catalogues.
+AppStream languages block counted from the game's catalogues, and the
+manual pages po4a made.
 
-    schreibtisch.py DESKTOP METAINFO QUELLE CMAKE MSGFMT
+    schreibtisch.py DESKTOP METAINFO QUELLE CMAKE MSGFMT HANDBUCH
 """
 import os
 import re
@@ -119,11 +120,28 @@ def pruefe_anteile(cmake, quelle, msgfmt):
             melde(f"Anteile: {erhalten}, erwartet {erwartet}")
 
 
+def pruefe_handbuch(verzeichnis):
+    # po4a writes a page only from a complete catalogue; a German section
+    # heading left in it would be a page copied, not translated.
+    for sprache in SPRACHEN:
+        for seite in ["steinfall.6", "steinfall-analyse.6"]:
+            pfad = os.path.join(verzeichnis, sprache, seite)
+            if not os.path.exists(pfad):
+                melde(f"Handbuch: {sprache}/{seite} fehlt")
+                continue
+            with open(pfad, encoding="utf-8") as datei:
+                ueberschriften = re.findall(r"^\.SH (.*)$", datei.read(), re.M)
+            deutsch = {"BESCHREIBUNG", "OPTIONEN", "\"SIEHE AUCH\"", "SIEHE AUCH"}
+            if not ueberschriften or deutsch & set(ueberschriften):
+                melde(f"Handbuch: {sprache}/{seite}: {ueberschriften}")
+
+
 def main():
-    desktop, metainfo, quelle, cmake, msgfmt = sys.argv[1:6]
+    desktop, metainfo, quelle, cmake, msgfmt, handbuch = sys.argv[1:7]
     pruefe_menueintrag(desktop)
     pruefe_metainfo(metainfo, os.path.join(quelle, "po"))
     pruefe_anteile(cmake, quelle, msgfmt)
+    pruefe_handbuch(handbuch)
     for text in fehler:
         print(text)
     return 1 if fehler else 0
