@@ -11,6 +11,7 @@ pakete=(
     weston qt6-wayland openbox pulseaudio pulseaudio-utils sox python3-numpy python3-xlib
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi procps
     build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream
+    gettext po4a
     clang clang-format libclang-rt-dev
 )
 
