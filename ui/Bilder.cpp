@@ -1,8 +1,9 @@
 #include "ui/Bilder.h"
 
-#include "core/Sprache.h"
+#include "ui/Sprachtext.h"
 #include "zeichnen/Zeichnung.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,46 +71,88 @@ std::array<QImage*, bilder::Bildarten.size()> Bilder(Bildsatz& b) {
             &b.MorvellLogo};
 }
 
+QString Knopftext(const bilder::Knopfbeschriftung& knopf) {
+    return Sprachtext(knopf.Deutsch);
+}
+
+namespace {
+
+QString Beschriftung(const bilder::Bildart& art) {
+    return art.Knopf ? Knopftext(*art.Knopf) : QString();
+}
+
+// The built buttons carry their German captions; a button whose caption
+// reads otherwise is drawn with it, both looks. Without the fonts to letter
+// them the built ones stay.
+void KnoepfeBeschriften(Bildsatz& b, int faktor) {
+    const auto ziele = Bilder(b);
+    bool schriften = false;
+    try {
+        for (std::size_t i = 0; i < ziele.size(); ++i) {
+            const bilder::Bildart& art = bilder::Bildarten[i];
+            const QString text = Beschriftung(art);
+            if (!art.Knopf || text == QString::fromUtf8(art.Knopf->Deutsch)) {
+                continue;
+            }
+            if (!schriften) {
+                bilder::SchriftenLaden();
+                schriften = true;
+            }
+            *ziele[i] = art.Zeichnen(faktor, text);
+        }
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
 Bildsatz BilderLaden(const QString& ordner, int faktor) {
-    // The buttons' captions are drawn into their pictures: one set per language.
-    const QString sprache = GewaehlteSprache() == "en" ? QStringLiteral("_en") : QString();
     Bildsatz b;
     b.Faktor = faktor;
     const auto ziele = Bilder(b);
     for (std::size_t i = 0; i < ziele.size(); ++i) {
         const bilder::Bildart& art = bilder::Bildarten[i];
-        *ziele[i] = BildLaden(ordner,
-                              QLatin1String(art.Name) + (art.Knopf ? sprache : QString()) +
-                                  QStringLiteral(".png"),
+        *ziele[i] = BildLaden(ordner, QLatin1String(art.Name) + QStringLiteral(".png"),
                               QSize(art.Breite, art.Hoehe), faktor);
     }
+    KnoepfeBeschriften(b, faktor);
     return b;
 }
 
 Bildsatz BilderZeichnen(double massstab) {
     bilder::SchriftenLaden();
-    const bool englisch = GewaehlteSprache() == "en";
     Bildsatz b;
     b.Faktor = massstab;
     const auto ziele = Bilder(b);
     for (std::size_t i = 0; i < ziele.size(); ++i) {
-        *ziele[i] = bilder::Bildarten[i].Zeichnen(massstab, englisch);
+        *ziele[i] = bilder::Bildarten[i].Zeichnen(massstab, Beschriftung(bilder::Bildarten[i]));
     }
     return b;
 }
 
 namespace {
 
+// The buttons' captions as drawn, in a few letters: a set kept for other
+// captions is never shown for these.
+QString Beschriftungen() {
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const bilder::Bildart& art : bilder::Bildarten) {
+        hash.addData(Beschriftung(art).toUtf8());
+        hash.addData(QByteArrayView("\n"));
+    }
+    return QString::fromLatin1(hash.result().toHex().left(12));
+}
+
 // A drawn set is kept, so that the next start at the same scale only reads
-// it: one folder per drawing, scale and language, complete once it holds
+// it: one folder per drawing, scale and captions, complete once it holds
 // "fertig". The pictures lie there as their bare pixels after width and
 // height, which reads ten times as fast as a PNG.
 QString Ablage(double massstab) {
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-           QStringLiteral("/steinfall/bilder-%1/%2%3")
+           QStringLiteral("/steinfall/bilder-%1/%2-%3")
                .arg(bilder::Zeichnungsstand)
                .arg(massstab, 0, 'f', 6)
-               .arg(GewaehlteSprache() == "en" ? QStringLiteral("-en") : QString());
+               .arg(Beschriftungen());
 }
 
 QString Rohdatei(const QString& ordner, const char* name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zeichnen/Bildarten.h"
+#include "zeichnen/Zeichnung.h"
 
 #include <QImage>
 #include <QString>
@@ -54,10 +55,16 @@ int Bildfaktor(double verhaeltnis);
 // `groesse` times `faktor`, so the window still opens.
 QImage BildLaden(const QString& ordner, const QString& name, QSize groesse, int faktor = 1);
 
+// A button's caption as the game shows it: its German one translated.
+QString Knopftext(const bilder::Knopfbeschriftung& knopf);
+
+// The built set from `ordner`. The built buttons are lettered in German; in
+// any other language they are drawn from their translated captions.
 Bildsatz BilderLaden(const QString& ordner, int faktor = 1);
 
 // The set drawn from the game's geometry at `massstab`, for a scale that no
-// built set has. Throws when the fonts its buttons are lettered in are missing.
+// built set has, its buttons lettered with Knopftext. Throws when the fonts
+// its buttons are lettered in are missing.
 Bildsatz BilderZeichnen(double massstab);
 
 // The set for `massstab`: the built one where there is one (1, 2 or 3, read

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 #include <array>
 
@@ -8,23 +9,22 @@
 // by it, the generator writes and checks the files by it.
 namespace steinfall::bilder {
 
+struct Knopfbeschriftung;
+
 struct Bildart {
-    // The file name without ".png"; a button's German one, the English one
-    // ends in "_en".
+    // The file name without ".png".
     const char* Name;
     // The designed size in game pixels.
     int Breite;
     int Hoehe;
-    // A button is lettered: one picture per language.
-    bool Knopf;
-    // The picture at `massstab` pixels per game pixel.
-    QImage (*Zeichnen)(double massstab, bool englisch);
+    // A button's caption; null for a picture without lettering.
+    const Knopfbeschriftung* Knopf;
+    // The picture at `massstab` pixels per game pixel; a button lettered with
+    // `text` (its caption in the language shown), the others ignore it.
+    QImage (*Zeichnen)(double massstab, const QString& text);
 };
 
 // In the order of the game's picture set.
 extern const std::array<Bildart, 21> Bildarten;
-
-// The files of a set: each button once per language.
-std::size_t DateienJeSatz();
 
 } // namespace steinfall::bilder

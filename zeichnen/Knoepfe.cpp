@@ -6,13 +6,69 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace steinfall::bilder {
 
+namespace {
+
+constexpr int Rundung = 6;
+// The caption's size in game pixels, and the smallest it shrinks to.
+constexpr int Schriftgroesse = 12;
+constexpr int KleinsteSchrift = 9;
+
+QFont Knopfschrift(int pixel) {
+    QFont schrift(SchriftKnopf());
+    schrift.setBold(true);
+    schrift.setPixelSize(pixel);
+    return schrift;
+}
+
+// A caption set for its button: the font, and by how many device pixels it
+// reaches into the rounded corners (not above 0 when it fits).
+struct Satz {
+    QFont Schrift;
+    double Ueberstand;
+};
+
+// At the built scales the caption is laid out in game pixels and the painter
+// enlarges it; between them in the picture's own pixels (see KnopfBild).
+Satz Setzen(const QString& text, int breite, double massstab, const QImage& geraet) {
+    const bool ganz = massstab == std::round(massstab);
+    const double sx = Pixel(breite, massstab) / double(breite);
+    const double sy = Pixel(KnopfHoehe, massstab) / double(KnopfHoehe);
+    const int groesste = ganz ? Schriftgroesse : static_cast<int>(std::lround(Schriftgroesse * sy));
+    const int kleinste =
+        ganz ? KleinsteSchrift : static_cast<int>(std::lround(KleinsteSchrift * sy));
+    Satz satz{};
+    for (int pixel = groesste; pixel >= kleinste; --pixel) {
+        satz.Schrift = Knopfschrift(pixel);
+        if (ganz) {
+            satz.Ueberstand =
+                (QFontMetricsF(satz.Schrift).horizontalAdvance(text) - (breite - 2 * Rundung)) *
+                massstab;
+        } else {
+            satz.Schrift.setHintingPreference(QFont::PreferFullHinting);
+            satz.Ueberstand = QFontMetricsF(satz.Schrift, &geraet).horizontalAdvance(text) -
+                              (Pixel(breite, massstab) - 2 * Rundung * sx);
+        }
+        if (satz.Ueberstand <= 0) {
+            break;
+        }
+    }
+    return satz;
+}
+
+} // namespace
+
+int KnopfUeberstand(const QString& text, int breite, double massstab) {
+    const QImage geraet(1, 1, QImage::Format_RGB32);
+    return std::max(
+        0, static_cast<int>(std::ceil(Setzen(text, breite, massstab, geraet).Ueberstand - 1e-9)));
+}
+
 QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double massstab) {
-    constexpr int Rundung = 6;
     QImage bild =
         NeuesBild(Pixel(breite, massstab), Pixel(KnopfHoehe, massstab), 0xFF000000 | Umgebung);
     QPainter maler(&bild);
@@ -53,14 +109,9 @@ QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double masssta
         maler.drawRoundedRect(QRectF(1.5, 1.5, breite - 3.0, KnopfHoehe - 3.0), 5, 5);
     }
 
-    QFont schrift(SchriftKnopf());
-    schrift.setBold(true);
-    schrift.setPixelSize(12);
+    // Between the rounded corners, in a smaller size if need be.
+    const QFont schrift = Setzen(text, breite, massstab, bild).Schrift;
     maler.setFont(schrift);
-    // A caption that reaches into the rounded corners does not fit its button.
-    if (QFontMetricsF(schrift).horizontalAdvance(text) > breite - 2 * Rundung) {
-        throw std::runtime_error("Beschriftung zu breit: " + text.toStdString());
-    }
     const double versatz = gedrueckt ? 1.0 : 0.0;
     const QColor schatten(6, 20, 60, 170);
     const QColor farbe = gedrueckt ? QColor(0xDCE6FA) : QColor(0xFFFFFF);
@@ -79,9 +130,6 @@ QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double masssta
     const double sx = bild.width() / double(breite);
     const double sy = bild.height() / double(KnopfHoehe);
     maler.resetTransform();
-    schrift.setPixelSize(static_cast<int>(std::lround(12 * sy)));
-    schrift.setHintingPreference(QFont::PreferFullHinting);
-    maler.setFont(schrift);
     const QFontMetricsF masse(schrift, &bild);
     const QPointF anfang(
         std::round(versatz * sx + (bild.width() - masse.horizontalAdvance(text)) / 2),

@@ -121,24 +121,31 @@ struct LogoBilder {
 LogoBilder Logo(double massstab);
 QImage MorvellLogo(double massstab);
 
+// A button of `breite` game pixels lettered with `text`. A caption too wide
+// for it is set in a smaller size of its font, down to three quarters of
+// its own, never in a wider picture.
 QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double massstab);
+// How many device pixels `text` reaches into the rounded corners of a button
+// of `breite` game pixels drawn at `massstab`, at the smallest size it may
+// shrink to; 0 when it fits.
+int KnopfUeberstand(const QString& text, int breite, double massstab);
 
-// The picture buttons' captions in both languages and widths in game pixels.
+// The picture buttons' German captions (what the game shows in any other
+// language is their translation) and widths in game pixels.
 struct Knopfbeschriftung {
     const char* Deutsch;
-    const char* Englisch;
     int Breite;
 };
 inline constexpr Knopfbeschriftung KnopfNeuesSpiel{
-    "Neues Spiel", "New game", geometrie::EntwurfPixel(geometrie::KnopfNeuesSpiel.Breite)};
+    "Neues Spiel", geometrie::EntwurfPixel(geometrie::KnopfNeuesSpiel.Breite)};
 inline constexpr Knopfbeschriftung KnopfAnleitung{
-    "Anleitung", "Instructions", geometrie::EntwurfPixel(geometrie::KnopfAnleitung.Breite)};
+    "Anleitung", geometrie::EntwurfPixel(geometrie::KnopfAnleitung.Breite)};
 inline constexpr Knopfbeschriftung KnopfCopyright{
-    "Info", "About", geometrie::EntwurfPixel(geometrie::KnopfCopyright.Breite)};
+    "Info", geometrie::EntwurfPixel(geometrie::KnopfCopyright.Breite)};
 inline constexpr Knopfbeschriftung KnopfZurueck{
-    "Zur\u00fcck", "Back", geometrie::EntwurfPixel(geometrie::KnopfZurueck.Breite)};
+    "Zur\u00fcck", geometrie::EntwurfPixel(geometrie::KnopfZurueck.Breite)};
 inline constexpr Knopfbeschriftung KnopfBeenden{
-    "Beenden", "Quit", geometrie::EntwurfPixel(geometrie::KnopfBeenden.Breite)};
+    "Beenden", geometrie::EntwurfPixel(geometrie::KnopfBeenden.Breite)};
 
 // The stones' colours.
 inline constexpr std::uint32_t FarbeSpieler = 0xDC2A1E;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The game in English and in German: the help in the language the
 # environment or the command line chooses, and the real window under Xvfb
-# read off a screenshot, its picture buttons pixel for pixel against the
-# committed pictures of that language, its status line against the other
-# language's.
+# read off a screenshot: in German its picture buttons pixel for pixel the
+# committed pictures, in English each of them lettered otherwise; its status
+# line against the other language's.
 #   bash tests/e2e/sprache.sh build/bin/steinfall
 set -euo pipefail
 
@@ -26,33 +26,42 @@ hilfe Usage LANG=C LANGUAGE=fr "$spiel" --sprache=en
 knoepfe=(neues_spiel:$(ort knopf_neu) anleitung:$(ort knopf_anleitung) copyright:$(ort knopf_info)
     beenden:$(ort knopf_beenden))
 
-# Whether every picture button on the screen is the committed picture with
-# the given ending; the screenshot stays in $arbeit/bild.png.
-knoepfe_wie() { # <endung>
-    local knopf name ort
+# Whether every picture button on the screen is the committed German picture
+# (gleich), or is painted as one, its left edge where no caption reaches the
+# German one's, but lettered otherwise (anders); the screenshot stays in
+# $arbeit/bild.png.
+knoepfe_wie() { # gleich|anders
+    local knopf name ort ganz rand
     import -window root "$arbeit/bild.png"
     for knopf in "${knoepfe[@]}"; do
         name=${knopf%%:*} ort=${knopf#*:}
         convert "$arbeit/bild.png" -crop "$ort" +repage "$arbeit/knopf.png"
-        [ "$(compare -metric AE "$arbeit/knopf.png" "$bilder/knopf_$name$1.png" null: 2>&1)" = 0 ] ||
-            { abweichend=$name; return 1; }
+        ganz=$(compare -metric AE "$arbeit/knopf.png" "$bilder/knopf_$name.png" null: 2>&1) || true
+        convert "$arbeit/knopf.png" -crop 5x1000+0+0 +repage "$arbeit/rand.png"
+        convert "$bilder/knopf_$name.png" -crop 5x1000+0+0 +repage "$arbeit/rand_de.png"
+        rand=$(compare -metric AE "$arbeit/rand.png" "$arbeit/rand_de.png" null: 2>&1) || true
+        if [ "$1" = gleich ]; then
+            [ "$ganz" = 0 ] || { abweichend=$name; return 1; }
+        else
+            { [ "$ganz" != 0 ] && [ "$rand" = 0 ]; } || { abweichend=$name; return 1; }
+        fi
     done
 }
 # Starts the game in the given environment, waits until its picture buttons
-# are those of the given ending, and keeps the status line as
-# status<endung>.png.
-lesen() { # <endung> <Umgebung ...>
-    local endung=$1
-    shift
+# are (gleich) or are not (anders) the German ones, and keeps the status line
+# as status<endung>.png.
+lesen() { # <endung> gleich|anders <Umgebung ...>
+    local endung=$1 wie=$2
+    shift 2
     spiel_starten -u LANGUAGE -u LC_ALL -u LC_MESSAGES "$@"
-    warten_bis 10 knoepfe_wie "$endung" ||
-        { echo "Knopf $abweichend nicht knopf_$abweichend$endung.png ($*)"; exit 1; }
+    warten_bis 10 knoepfe_wie "$wie" ||
+        { echo "Knopf $abweichend nicht $wie als knopf_$abweichend.png ($*)"; exit 1; }
     convert "$arbeit/bild.png" -crop "$(ort status)" +repage "$arbeit/status$endung.png"
     beenden "$spiel_pid"
 }
 
-lesen _en LANG=en_US.UTF-8
-lesen "" LANG=C
+lesen _en anders LANG=en_US.UTF-8
+lesen "" gleich LANG=C
 [ "$(compare -metric AE "$arbeit/status_en.png" "$arbeit/status.png" null: 2>&1)" != 0 ] ||
     { echo "Statuszeile auf Englisch wie auf Deutsch"; exit 1; }
 echo "Englisch und Deutsch in Ordnung"

@@ -11,21 +11,16 @@ QString Dateiname(const char* name, int faktor) {
     return faktor == 1 ? grund + ".png" : grund + "@" + QString::number(faktor) + "x.png";
 }
 
-QString Dateiname(const Bildart& art, bool englisch, int faktor) {
-    const QString name = QString::fromUtf8(art.Name) + (englisch ? "_en" : "");
-    return Dateiname(name.toUtf8().constData(), faktor);
+QString Deutsch(const Bildart& art) {
+    return art.Knopf ? QString::fromUtf8(art.Knopf->Deutsch) : QString();
 }
 
 std::map<QString, QImage> AlleBilder() {
     std::map<QString, QImage> bilder;
     for (const int f : Faktoren) {
         for (const Bildart& art : Bildarten) {
-            // The buttons in German, and in English with "_en" at the end of their names.
-            for (const bool englisch : {false, true}) {
-                if (!englisch || art.Knopf) {
-                    bilder[Dateiname(art, englisch, f)] = art.Zeichnen(f, englisch);
-                }
-            }
+            // The buttons in German; the game letters them in any other language itself.
+            bilder[Dateiname(art.Name, f)] = art.Zeichnen(f, Deutsch(art));
         }
     }
     return bilder;

@@ -16,8 +16,9 @@ inline constexpr int Faktoren[] = {1, 2, 3};
 // "name.png" at 1x, "name@2x.png" and "name@3x.png" at 2x and 3x: the names
 // Qt gives pictures for screens of those device pixel ratios.
 QString Dateiname(const char* name, int faktor);
-// The same for a picture of the table, a button in German or English.
-QString Dateiname(const Bildart& art, bool englisch, int faktor);
+// A button's German caption, the one its built pictures carry; empty for a
+// picture without lettering.
+QString Deutsch(const Bildart& art);
 
 // Every picture at every scale, by file name.
 std::map<QString, QImage> AlleBilder();
