@@ -26,12 +26,11 @@ namespace {
 
 using namespace test;
 
-// Until the catalogues: the two languages written in the code.
-std::vector<Sprache> AlleSprachen() {
-    return {Sprache::Deutsch, Sprache::Englisch};
-}
-const char* Sprachname(Sprache s) {
-    return s == Sprache::Englisch ? "en" : "de";
+// German and every catalogue built beside the tests.
+std::vector<std::string> AlleSprachen() {
+    const std::vector<std::string> sprachen = BekannteSprachen();
+    EXPECT_GT(sprachen.size(), 1u) << "keine Kataloge in " << Katalogverzeichnis();
+    return sprachen;
 }
 
 struct Ueberlauf {
@@ -105,17 +104,17 @@ void SteuerelementePruefen(const QWidget& fenster, Pruefer& p) {
 
 QString Ort(const char* fenster, double faktor) {
     return QStringLiteral("%1, %2, Faktor %3")
-        .arg(QString::fromUtf8(Sprachname(GewaehlteSprache())), QString::fromLatin1(fenster))
+        .arg(QString::fromStdString(GewaehlteSprache()), QString::fromLatin1(fenster))
         .arg(faktor);
 }
 
 class Passt : public ::testing::TestWithParam<double> {
 protected:
-    void TearDown() override { SpracheWaehlen(Sprache::Deutsch); }
+    void TearDown() override { SpracheWaehlen(Ursprache); }
 };
 
 TEST_P(Passt, HauptfensterUndStatuszeile) {
-    for (const Sprache sprache : AlleSprachen()) {
+    for (const std::string& sprache : AlleSprachen()) {
         SpracheWaehlen(sprache);
         Testfenster f(std::make_unique<Regelspieler>(), GetParam());
         Pruefer p(Ort("Hauptfenster", GetParam()));
@@ -132,7 +131,7 @@ TEST_P(Passt, HauptfensterUndStatuszeile) {
 }
 
 TEST_P(Passt, InfofensterUndAnleitung) {
-    for (const Sprache sprache : AlleSprachen()) {
+    for (const std::string& sprache : AlleSprachen()) {
         SpracheWaehlen(sprache);
         Testfenster f(std::make_unique<Regelspieler>(), GetParam());
         {
@@ -167,7 +166,7 @@ TEST_P(Passt, InfofensterUndAnleitung) {
 // Message boxes lay themselves out; what may not happen is a box wider or
 // taller than the game area it belongs to.
 TEST_P(Passt, Meldungen) {
-    for (const Sprache sprache : AlleSprachen()) {
+    for (const std::string& sprache : AlleSprachen()) {
         SpracheWaehlen(sprache);
         Testfenster f(std::make_unique<Regelspieler>(), GetParam());
         const Texte& t = f.Spielablauf().Txt();
