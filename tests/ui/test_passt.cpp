@@ -1,7 +1,9 @@
 #include "Testfenster.h"
 #include "core/Sprache.h"
+#include "ui/Bilder.h"
 #include "ui/frmAnleitung.h"
 #include "ui/frmCopyright.h"
+#include "zeichnen/Zeichnung.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -192,6 +194,22 @@ TEST_P(Passt, Meldungen) {
             });
             f.Meldung(*text, *titel, frage ? Symbol::Frage : Symbol::Ausrufezeichen,
                       frage ? Knoepfe::JaNein : Knoepfe::Ok);
+        }
+    }
+}
+
+// A caption may shrink its font to three quarters; beyond that it would run
+// over its picture's rim.
+TEST_P(Passt, KnopfBeschriftungen) {
+    bilder::SchriftenLaden();
+    for (const std::string& sprache : AlleSprachen()) {
+        SpracheWaehlen(sprache);
+        Pruefer p(Ort("Bildknopf", GetParam()));
+        for (const bilder::Knopfbeschriftung* k :
+             {&bilder::KnopfNeuesSpiel, &bilder::KnopfAnleitung, &bilder::KnopfCopyright,
+              &bilder::KnopfZurueck, &bilder::KnopfBeenden}) {
+            const QString text = Knopftext(*k);
+            p.Breite(text, bilder::KnopfUeberstand(text, k->Breite, GetParam()), 0);
         }
     }
 }
