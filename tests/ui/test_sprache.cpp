@@ -110,7 +110,9 @@ TEST(Sprache, UebersetztesSpielZeigtKeinenDeutschenText) {
     for (const std::string& sprache : sprachen) {
         const Woerter uebersetzt = AlleTexte(sprache);
         for (const QString& wort : uebersetzt) {
-            EXPECT_TRUE(!deutsch.count(wort) || gemeinsam.count(wort))
+            // Dutch says yes as German does.
+            const bool auchDort = sprache == "nl" && wort == "Ja";
+            EXPECT_TRUE(!deutsch.count(wort) || gemeinsam.count(wort) || auchDort)
                 << sprache << ": " << wort.toStdString();
         }
         EXPECT_GT(uebersetzt.size(), 140u) << sprache;
