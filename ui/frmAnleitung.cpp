@@ -7,6 +7,7 @@
 #include "ui/Bildknopf.h"
 #include "ui/Masstab.h"
 #include "ui/Rasterop.h"
+#include "ui/Skalierung.h"
 #include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
 
@@ -62,6 +63,7 @@ frmAnleitung::frmAnleitung(Gastgeber& haupt)
     auto* shRahmen = new QFrame(this);
     shRahmen->setObjectName(QStringLiteral("shRahmen"));
     shRahmen->setFrameShape(QFrame::Box);
+    shRahmen->setLineWidth(Linienstaerke(haupt.Faktor()));
     shRahmen->setGeometry(m.Rechteck(g::AnleitungRahmen));
 
     txtAnleitung_ = new QPlainTextEdit(this);

@@ -6,6 +6,7 @@
 #include "ui/Bildflaeche.h"
 #include "ui/Masstab.h"
 #include "ui/Rasterop.h"
+#include "ui/Skalierung.h"
 #include "ui/Sprachtext.h"
 #include "ui/Zugang.h"
 
@@ -61,6 +62,7 @@ void frmCopyright::ControlsAnlegen() {
     auto* picRahmen = new QFrame(this);
     picRahmen->setObjectName(QStringLiteral("picRahmen"));
     picRahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picRahmen->setLineWidth(Linienstaerke(haupt_.Faktor()));
     picRahmen->setGeometry(m.Rechteck(g::CopyrightRahmen));
     auto* picInfo = new QFrame(picRahmen);
     picInfo->setObjectName(QStringLiteral("picInfo"));
@@ -102,6 +104,7 @@ void frmCopyright::ControlsAnlegen() {
         auto* lin = new QFrame(picInfo);
         lin->setObjectName(QStringLiteral("linTrennlinie"));
         lin->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        lin->setLineWidth(Linienstaerke(haupt_.Faktor()));
         lin->setGeometry(m.Rechteck(g::CopyrightLinie.Links, oben, g::CopyrightLinie.Breite,
                                     g::CopyrightLinie.Hoehe));
     };

@@ -22,6 +22,13 @@ hilfe Aufruf LANG=C "$spiel"
 hilfe Aufruf LANG=en_US.UTF-8 "$spiel" --sprache de
 hilfe Usage LANG=de_DE.UTF-8 "$spiel" --language en
 hilfe Usage LANG=C LANGUAGE=fr "$spiel" --sprache=en
+hilfe Utilisation LANG=fr_FR.UTF-8 "$spiel"
+hilfe Utilisation LANG=C "$spiel" --sprache fr
+hilfe Utilisation LANGUAGE=nl:fr LANG=de_DE.UTF-8 "$spiel" --sprache fr
+# An unknown code: one line that names the known ones, and status 2.
+unbekannt=$(env -u LANGUAGE LANG=C "$spiel" --sprache xx 2>&1) && { echo "--sprache xx angenommen"; exit 1; }
+[ $? = 2 ] && [ "$(wc -l <<<"$unbekannt")" = 1 ] && grep -q "de, en, es, fr, nl" <<<"$unbekannt" ||
+    { echo "--sprache xx: $unbekannt"; exit 1; }
 
 knoepfe=(neues_spiel:$(ort knopf_neu) anleitung:$(ort knopf_anleitung) copyright:$(ort knopf_info)
     beenden:$(ort knopf_beenden))
@@ -61,7 +68,11 @@ lesen() { # <endung> gleich|anders <Umgebung ...>
 }
 
 lesen _en anders LANG=en_US.UTF-8
+lesen _fr anders LANG=fr_FR.UTF-8
 lesen "" gleich LANG=C
-[ "$(compare -metric AE "$arbeit/status_en.png" "$arbeit/status.png" null: 2>&1)" != 0 ] ||
-    { echo "Statuszeile auf Englisch wie auf Deutsch"; exit 1; }
-echo "Englisch und Deutsch in Ordnung"
+for a in "_en " "_fr " "_fr _en"; do
+    set -- $a
+    [ "$(compare -metric AE "$arbeit/status$1.png" "$arbeit/status${2:-}.png" null: 2>&1)" != 0 ] ||
+        { echo "Statuszeile status$1 wie status${2:-}"; exit 1; }
+done
+echo "Englisch, Französisch und Deutsch in Ordnung"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A seeded game played to its end as a blind player plays it, in German and
-# in English: keys only, and what a screen reader hears through AT-SPI
+# A seeded game played to its end as a blind player plays it, in German,
+# English and French: keys only, and what a screen reader hears through AT-SPI
 # (vorlesen.py says what is checked), on a private accessibility bus.
 #   bash tests/e2e/vorlesen.sh build/bin/steinfall
 set -euo pipefail
@@ -12,7 +12,7 @@ atspi_starten
 
 # Each language to its end, so that one run names every fault.
 ergebnis=0
-for sprache in de_DE en_US; do
+for sprache in de_DE en_US fr_FR; do
     echo "== $sprache"
     spiel_starten -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$sprache.UTF-8" \
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 STEINFALL_ZUFALL=7

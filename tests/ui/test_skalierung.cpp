@@ -2,6 +2,7 @@
 // the frames around them and the message boxes, their lines as well.
 
 #include "Testfenster.h"
+#include "ui/frmCopyright.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -54,13 +55,14 @@ double Strich(const QImage& bild, QPoint neben, QPoint von, QPoint schritt, int 
 }
 
 struct Masse {
-    QRect Kreis;      // an option's indicator
-    int Rahmen;       // the top of a frame's line, under its title
-    double Linie;     // ... the line's strength there
-    double Rand;      // an indicator's rim, across its left side
-    double Knopf;     // the left edge of a message box's button
-    QSize Symbol;     // the message box's icon
-    QPoint SymbolOrt; // ... and its place in the box
+    QRect Kreis;       // an option's indicator
+    int Rahmen;        // the top of a frame's line, under its title
+    double Linie;      // ... the line's strength there
+    double Rand;       // an indicator's rim, across its left side
+    double Knopf;      // the left edge of a message box's button
+    QSize Symbol;      // the message box's icon
+    QPoint SymbolOrt;  // ... and its place in the box
+    double Trennlinie; // the about window's line between its parts
 };
 
 Masse Messen(double faktor) {
@@ -90,6 +92,14 @@ Masse Messen(double faktor) {
     });
     f.Meldung(f.Spielablauf().Txt().TxtBeenden, f.Spielablauf().Txt().TxtBeendenTitel,
               Symbol::Frage, Knoepfe::JaNein);
+    frmCopyright info(f);
+    const QWidget* lin = info.findChild<QFrame*>(QStringLiteral("linTrennlinie"));
+    const int rand = static_cast<int>(4 * faktor);
+    const QImage linie =
+        lin->parentWidget()->grab(lin->geometry().adjusted(0, -rand, 0, rand)).toImage();
+    // Its dark half, down the middle, against the window above it.
+    m.Trennlinie =
+        Strich(linie, {linie.width() / 2, 0}, {linie.width() / 2, 0}, {0, 1}, linie.height());
     return m;
 }
 
@@ -121,6 +131,8 @@ TEST(Skalierung, OptionenRahmenUndMeldungenWachsenMitDemSpiel) {
     dicker(klein.Rand, gross.Rand, "indicator's rim");
     ASSERT_GT(klein.Knopf, 0);
     dicker(klein.Knopf, gross.Knopf, "button's edge");
+    ASSERT_GT(klein.Trennlinie, 0);
+    dicker(klein.Trennlinie, gross.Trennlinie, "about window's line");
     ASSERT_FALSE(klein.Symbol.isEmpty());
     gewachsen(klein.Symbol.width(), gross.Symbol.width(), "icon width");
     gewachsen(klein.Symbol.height(), gross.Symbol.height(), "icon height");

@@ -29,6 +29,11 @@ TEXTE = {
                spalte="Column {}: {}", leer="empty", S="you", C="computer",
                fenster=[("Instructions", "Instructions"), ("About", "About Steinfall")],
                beenden="Quit"),
+    "fr": dict(brett="Plateau de jeu", spieler=r"Joueur : colonne (\d)",
+               computer=r"Ordinateur : colonne (\d)", marke=r"Sélection : colonne ({})",
+               spalte="Colonne {} : {}", leer="vide", S="joueur", C="ordinateur",
+               fenster=[("Règles", "Règles"), ("À propos", "À propos de Steinfall")],
+               beenden="Quitter"),
 }
 # The human's columns (0..6), one a move, round and round; a full one is skipped.
 REIHENFOLGE = [3, 2, 4, 1, 5, 0, 6]
