@@ -26,7 +26,7 @@ hilfe Utilisation LANG=fr_FR.UTF-8 "$spiel"
 hilfe Utilisation LANG=C "$spiel" --sprache fr
 hilfe Utilisation LANGUAGE=nl:fr LANG=de_DE.UTF-8 "$spiel" --sprache fr
 # An unknown code: one line that names the known ones, and status 2.
-unbekannt=$(env -u LANGUAGE LANG=C "$spiel" --sprache xx 2>&1) && { echo "--sprache xx angenommen"; exit 1; }
+unbekannt=$(env -u LANGUAGE LANG=C XDG_RUNTIME_DIR="$arbeit" "$spiel" --sprache xx 2>&1) && { echo "--sprache xx angenommen"; exit 1; }
 [ $? = 2 ] && [ "$(wc -l <<<"$unbekannt")" = 1 ] && grep -q "de, en, es, fr, nl" <<<"$unbekannt" ||
     { echo "--sprache xx: $unbekannt"; exit 1; }
 
