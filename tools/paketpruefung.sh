@@ -72,6 +72,12 @@ done
 eintrag=$(printf '%s\n' "${dateien[@]}" | grep -E '^/usr/share/applications/[^/]+\.desktop$') ||
     fehler "kein Menüeintrag"
 desktop-file-validate "$eintrag" || fehler "Menüeintrag ungültig"
+for sprache in $(grep -v '^#' po/LINGUAS); do
+    for schluessel in Name Comment; do
+        grep -q "^$schluessel\[$sprache\]=" "$eintrag" ||
+            fehler "Menüeintrag ohne $schluessel[$sprache]"
+    done
+done
 symbol=$(sed -n 's/^Icon=//p' "$eintrag")
 befehl=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$eintrag")
 PATH=/usr/local/bin:/usr/bin:/bin:/usr/games command -v "$befehl" >/dev/null ||
