@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace steinfall {
 
@@ -54,26 +53,40 @@ public:
         const QRect ziel = option->rect;
         const QSize klein(std::max(1, static_cast<int>(std::lround(ziel.width() / faktor_))),
                           std::max(1, static_cast<int>(std::lround(ziel.height() / faktor_))));
-        std::unique_ptr<QStyleOption> designed(Kopie(element, *option));
-        designed->rect = QRect(QPoint(), klein);
-        if (element == PE_FrameGroupBox) {
-            // The base style places the line under the title by the font.
-            QFont schrift = control ? control->font() : QApplication::font();
-            schrift.setPointSizeF(schrift.pointSizeF() / faktor_);
-            designed->fontMetrics = QFontMetrics(schrift);
+        // The option as its own type, copied on the stack, so that the base
+        // style finds its fields.
+        auto zeichnen = [&](auto designed) {
+            designed.rect = QRect(QPoint(), klein);
+            if (element == PE_FrameGroupBox) {
+                // The base style places the line under the title by the font.
+                QFont schrift = control ? control->font() : QApplication::font();
+                schrift.setPointSizeF(schrift.pointSizeF() / faktor_);
+                designed.fontMetrics = QFontMetrics(schrift);
+            }
+            painter->save();
+            // Its lines come from a picture: whole pixels, sharp as at the designed size.
+            painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+            // Not a pure scale, by a shear far below a pixel: the base style
+            // would draw a pure scale's buttons once as a picture of the
+            // designed size and enlarge its pixels.
+            painter->setTransform(QTransform(double(ziel.width()) / klein.width(), 1e-9, 1e-9,
+                                             double(ziel.height()) / klein.height(), ziel.x(),
+                                             ziel.y()),
+                                  true);
+            QProxyStyle::drawPrimitive(element, &designed, painter, control);
+            painter->restore();
+        };
+        if (const auto* rahmen = qstyleoption_cast<const QStyleOptionFrame*>(option);
+            rahmen && element == PE_FrameGroupBox) {
+            zeichnen(*rahmen);
+        } else if (const auto* fokus = qstyleoption_cast<const QStyleOptionFocusRect*>(option);
+                   fokus && element == PE_FrameFocusRect) {
+            zeichnen(*fokus);
+        } else if (const auto* knopf = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+            zeichnen(*knopf);
+        } else {
+            zeichnen(*option);
         }
-        painter->save();
-        // Its lines come from a picture: whole pixels, sharp as at the designed size.
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        // Not a pure scale, by a shear far below a pixel: the base style
-        // would draw a pure scale's buttons once as a picture of the designed
-        // size and enlarge its pixels.
-        painter->setTransform(QTransform(double(ziel.width()) / klein.width(), 1e-9, 1e-9,
-                                         double(ziel.height()) / klein.height(), ziel.x(),
-                                         ziel.y()),
-                              true);
-        QProxyStyle::drawPrimitive(element, designed.get(), painter, control);
-        painter->restore();
     }
 
     // Icons of fixed sizes, such as the message boxes' without an icon
@@ -94,24 +107,6 @@ public:
     }
 
 private:
-    // The option as its own type, so that the base style finds its fields.
-    static QStyleOption* Kopie(PrimitiveElement element, const QStyleOption& option) {
-        if (element == PE_FrameGroupBox) {
-            if (const auto* rahmen = qstyleoption_cast<const QStyleOptionFrame*>(&option)) {
-                return new QStyleOptionFrame(*rahmen);
-            }
-        }
-        if (element == PE_FrameFocusRect) {
-            if (const auto* fokus = qstyleoption_cast<const QStyleOptionFocusRect*>(&option)) {
-                return new QStyleOptionFocusRect(*fokus);
-            }
-        }
-        if (const auto* knopf = qstyleoption_cast<const QStyleOptionButton*>(&option)) {
-            return new QStyleOptionButton(*knopf);
-        }
-        return new QStyleOption(option);
-    }
-
     double faktor_;
 };
 

@@ -18,8 +18,9 @@
 namespace steinfall {
 namespace {
 
+using Knopfbilder = std::array<QImage, 2> Bildsatz::*;
 struct Knopf {
-    std::array<QImage, 2> Bildsatz::*Bilder;
+    Knopfbilder Bilder;
     const bilder::Knopfbeschriftung* Beschriftung;
     const char* Englisch;
 };
