@@ -3,6 +3,7 @@
 #include <libintl.h>
 
 #include <algorithm>
+#include <cctype>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -19,23 +20,38 @@ bool Gesetzt(const char* wert) {
     return wert != nullptr && *wert != '\0';
 }
 
+std::string Grossbuchstaben(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
 bool Neutral(std::string_view ort) {
     return ort == "C" || ort == "POSIX" || ort.substr(0, 2) == "C.";
 }
 
 // glibc reads catalogues only under a message locale other than C and
-// POSIX. The player's own is taken if the system has it; a fresh system
-// without generated locales still has C.UTF-8, under which glibc follows
-// LANGUAGE.
-void MeldungsortSetzen() {
+// POSIX; LANGUAGE then picks the language. The player's own locale is taken
+// if the system has it, else any of a few common ones. C.UTF-8 comes last:
+// glibc 2.36 follows LANGUAGE under it, glibc 2.41 (Debian 13) no longer
+// does, so there a system without any generated locale stays German.
+void MeldungsortSetzen(const std::string& sprache) {
     const char* ort = std::setlocale(LC_MESSAGES, "");
-    if (ort == nullptr || Neutral(ort)) {
-        std::setlocale(LC_MESSAGES, "C.UTF-8");
+    if (ort != nullptr && !Neutral(ort)) {
+        return;
+    }
+    const std::string eigenes = sprache + "_" + Grossbuchstaben(sprache) + ".UTF-8";
+    for (const char* name :
+         {eigenes.c_str(), "en_US.UTF-8", "en_GB.UTF-8", "de_DE.UTF-8", "C.UTF-8"}) {
+        if (std::setlocale(LC_MESSAGES, name) != nullptr) {
+            return;
+        }
     }
 }
 
 void KatalogBinden(const std::string& sprache, const std::string& verzeichnis) {
-    MeldungsortSetzen();
+    MeldungsortSetzen(sprache);
     setenv("LANGUAGE", sprache.c_str(), 1);
     bindtextdomain(Textdomaene, verzeichnis.c_str());
     bind_textdomain_codeset(Textdomaene, "UTF-8");
