@@ -1,5 +1,7 @@
 #include "core/Sprache.h"
 
+#include "core/Katalog.h"
+
 #include <libintl.h>
 
 #include <algorithm>
@@ -15,6 +17,8 @@ namespace steinfall {
 namespace {
 
 std::string gewaehlt = Ursprache;
+// The chosen catalogue as the game reads it itself, when glibc will not.
+std::optional<Katalog> eigener;
 
 bool Gesetzt(const char* wert) {
     return wert != nullptr && *wert != '\0';
@@ -35,7 +39,7 @@ bool Neutral(std::string_view ort) {
 // POSIX; LANGUAGE then picks the language. The player's own locale is taken
 // if the system has it, else any of a few common ones. C.UTF-8 comes last:
 // glibc 2.36 follows LANGUAGE under it, glibc 2.41 (Debian 13) no longer
-// does, so there a system without any generated locale stays German.
+// does.
 void MeldungsortSetzen(const std::string& sprache) {
     const char* ort = std::setlocale(LC_MESSAGES, "");
     if (ort != nullptr && !Neutral(ort)) {
@@ -58,6 +62,22 @@ void KatalogBinden(const std::string& sprache, const std::string& verzeichnis) {
     // glibc keeps the texts it has found; setting the locale and naming the
     // domain again make it forget those of the language before.
     textdomain(Textdomaene);
+    // Every catalogue translates "" into its header. Without it glibc has
+    // refused the catalogue (as 2.41 does with no locale but C.UTF-8), and
+    // the game reads the file itself, so that the language still holds
+    // where the player's locale was never generated.
+    eigener.reset();
+    if (*dgettext(Textdomaene, "") == '\0') {
+        eigener = Katalog::Lesen(KatalogDatei(verzeichnis, sprache));
+    }
+}
+
+const char* Nachschlagen(const char* schluessel) {
+    if (eigener) {
+        return eigener->Finden(schluessel);
+    }
+    const char* text = dgettext(Textdomaene, schluessel);
+    return text == schluessel ? nullptr : text;
 }
 
 } // namespace
@@ -75,7 +95,8 @@ void SpracheWaehlen(const std::string& sprache, const std::string& verzeichnis) 
 }
 
 const char* Uebersetzung(const char* deutsch) {
-    return gewaehlt == Ursprache ? deutsch : dgettext(Textdomaene, deutsch);
+    const char* text = gewaehlt == Ursprache ? nullptr : Nachschlagen(deutsch);
+    return text != nullptr ? text : deutsch;
 }
 
 const char* UebersetzungIm(const char* zusammenhang, const char* deutsch) {
@@ -84,8 +105,8 @@ const char* UebersetzungIm(const char* zusammenhang, const char* deutsch) {
     }
     // As gettext stores it: the context, EOT, the text.
     const std::string schluessel = std::string(zusammenhang) + '\004' + deutsch;
-    const char* text = dgettext(Textdomaene, schluessel.c_str());
-    return text == schluessel.c_str() ? deutsch : text;
+    const char* text = Nachschlagen(schluessel.c_str());
+    return text != nullptr ? text : deutsch;
 }
 
 std::string Einsetzen(std::string_view text, std::string_view eins, std::string_view zwei) {
@@ -107,12 +128,15 @@ std::string Katalogverzeichnis() {
     return (programm.parent_path() / ".." / "share" / "locale").lexically_normal().string();
 }
 
+std::string KatalogDatei(const std::string& verzeichnis, const std::string& sprache) {
+    return verzeichnis + "/" + sprache + "/LC_MESSAGES/" + Textdomaene + ".mo";
+}
+
 std::vector<std::string> BekannteSprachen(const std::string& verzeichnis) {
     std::vector<std::string> sprachen = {Ursprache};
     std::error_code fehler;
     for (const auto& eintrag : std::filesystem::directory_iterator(verzeichnis, fehler)) {
-        const std::filesystem::path katalog =
-            eintrag.path() / "LC_MESSAGES" / (std::string(Textdomaene) + ".mo");
+        const std::string katalog = KatalogDatei(verzeichnis, eintrag.path().filename().string());
         if (std::filesystem::is_regular_file(katalog, fehler)) {
             sprachen.push_back(eintrag.path().filename().string());
         }

@@ -17,6 +17,9 @@ inline constexpr const char* Ursprache = "de";
 // Where the catalogues lie: beside the program, <its directory>/../share/locale.
 std::string Katalogverzeichnis();
 
+// The catalogue of `sprache` in such a folder.
+std::string KatalogDatei(const std::string& verzeichnis, const std::string& sprache);
+
 // The language of every text shown from now on; German until the start
 // chooses another. Choosing binds the catalogue (from `verzeichnis`), so
 // texts filled afterwards are in the new language, also when a test switches

@@ -12,7 +12,7 @@ pakete=(
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi procps
     build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream
     gettext po4a
-    clang clang-format libclang-rt-dev locales
+    clang clang-format libclang-rt-dev
 )
 
 fehlend=()
@@ -31,16 +31,4 @@ if ((${#fehlend[@]})); then
     "${als_root[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq --no-install-recommends \
         "${fehlend[@]}"
-fi
-
-# glibc 2.41 (Debian 13) reads no catalogue under C.UTF-8, which is all a
-# fresh system has: the tests of the translated game need one generated
-# locale, whose messages the chosen language then replaces.
-if ! locale -a 2>/dev/null | grep -qix 'en_US.utf8'; then
-    echo "Erzeuge die Locale en_US.UTF-8"
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo localedef -i en_US -c -f UTF-8 en_US.UTF-8
-    else
-        localedef -i en_US -c -f UTF-8 en_US.UTF-8
-    fi
 fi

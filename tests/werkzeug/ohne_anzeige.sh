@@ -54,6 +54,15 @@ erwarten 1
 eine_zeile "steinfall: keine Anzeige gefunden (DISPLAY oder WAYLAND_DISPLAY setzen)"
 erwarten 1 --language en
 eine_zeile "steinfall: no display found (set DISPLAY or WAYLAND_DISPLAY)"
+# A system on which no locale was ever generated (no locale directory at
+# all): the player's language all the same. (French sets a no-break space
+# before the colon.)
+keine_locale=$(mktemp -d)
+trap 'rm -f /tmp/ohne_anzeige.$$; rm -rf "$keine_locale"' EXIT
+erwarten 1 LOCPATH="$keine_locale" LANG=fr_FR.UTF-8
+eine_zeile "steinfall : aucun affichage trouvé (définissez DISPLAY ou WAYLAND_DISPLAY)"
+erwarten 0 LOCPATH="$keine_locale" LANG=es_ES.UTF-8 --help
+grep -q '^Uso: steinfall' /tmp/ohne_anzeige.$$ || { echo "--help ohne Locale:"; cat /tmp/ohne_anzeige.$$; fehler=1; }
 # A display number that no server holds, not even in the abstract namespace.
 nummer=4711
 while [ -e /tmp/.X11-unix/X$nummer ] || grep -q "@/tmp/.X11-unix/X$nummer\b" /proc/net/unix; do
