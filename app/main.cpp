@@ -1,6 +1,7 @@
 #include "app/Anwendung.h"
 #include "app/Anzeige.h"
 #include "app/Befehlszeile.h"
+#include "app/Meldungen.h"
 #include "app/Start.h"
 #include "app/Startmessung.h"
 #include "ui/FesteGroesse.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    steinfall::QtMeldungenFiltern();
     if (steinfall::NurAusgabe(argc, argv)) {
         const QCoreApplication ohneAnzeige(argc, argv);
         return steinfall::BefehlszeileLesen(QCoreApplication::arguments()).Ende.value_or(0);
