@@ -15,6 +15,11 @@ For one run it reports
   - first pixels s: from exec until the first painted, not flat, rectangle,
   - RSS MB: resident memory of the process two seconds after that.
 
+With --speicher it also says where that memory lies, from /proc/<pid>/smaps:
+the window buffer (System V shared memory, which MIT-SHM uses), heap,
+anonymous mappings, the program's own file, Qt's libraries, other
+libraries, fonts and other files, each in MB.
+
     python3 tools/messen/sonde.py --bildschirm 1920x1080 -- /usr/games/explosive-c4
 """
 
@@ -39,6 +44,39 @@ def rss_mb(pid):
             if zeile.startswith("VmRSS:"):
                 return int(zeile.split()[1]) / 1024
     raise RuntimeError("no VmRSS")
+
+
+def posten(pfad):
+    """The heading of /proc/<pid>/smaps under which a mapping's memory falls."""
+    if pfad.startswith("/SYSV"):
+        return "window buffer"
+    if pfad in ("[heap]", "[stack]"):
+        return pfad.strip("[]")
+    if not pfad or pfad.startswith("["):
+        return "anonymous"
+    name = os.path.basename(pfad)
+    if name.startswith("libQt6"):
+        return "Qt libraries"
+    if ".so" in name:
+        return "other libraries"
+    if name.endswith((".ttf", ".otf", ".pfb")):
+        return "fonts"
+    return "program and other files"
+
+
+def speicher_mb(pid, programm):
+    """Resident MB per heading, the program's own file on its own."""
+    summen = {}
+    pfad = ""
+    with open(f"/proc/{pid}/smaps") as f:
+        for zeile in f:
+            teile = zeile.split()
+            if "-" in teile[0] and not teile[0].endswith(":"):
+                pfad = teile[5] if len(teile) > 5 else ""
+            elif teile[0] == "Rss:":
+                name = "program" if pfad == programm else posten(pfad)
+                summen[name] = summen.get(name, 0) + int(teile[1]) / 1024
+    return summen
 
 
 def schnitt(a, b):
@@ -102,7 +140,7 @@ class Sonde:
         raise RuntimeError("no first pixels")
 
 
-def lauf(befehl, groesse, umgebung=None):
+def lauf(befehl, groesse, umgebung=None, speicher=False):
     """One run of a command line under a fresh Xvfb; a dict of the values."""
     xvfb, anzeige = xvfb_starten(groesse)
     try:
@@ -115,7 +153,12 @@ def lauf(befehl, groesse, umgebung=None):
         try:
             gemappt, erstes = sonde.warten(start)
             time.sleep(2)
-            return {"mapped s": gemappt, "first pixels s": erstes, "RSS MB": rss_mb(prozess.pid)}
+            werte = {"mapped s": gemappt, "first pixels s": erstes, "RSS MB": rss_mb(prozess.pid)}
+            if speicher:
+                programm = os.path.realpath(f"/proc/{prozess.pid}/exe")
+                for name, mb in sorted(speicher_mb(prozess.pid, programm).items()):
+                    werte[f"  {name} MB"] = mb
+            return werte
         finally:
             prozess.kill()
             prozess.wait()
@@ -128,10 +171,11 @@ def lauf(befehl, groesse, umgebung=None):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--bildschirm", default="1024x768")
+    parser.add_argument("--speicher", action="store_true", help="where the resident memory lies")
     parser.add_argument("befehl", nargs="+", help="the program and its arguments")
     args = parser.parse_args()
-    for name, wert in lauf(args.befehl, args.bildschirm).items():
-        print(f"{name:15} {wert:8.3f}")
+    for name, wert in lauf(args.befehl, args.bildschirm, speicher=args.speicher).items():
+        print(f"{name:28} {wert:8.3f}")
 
 
 if __name__ == "__main__":

@@ -28,24 +28,28 @@ def main():
     parser.add_argument("befehle", nargs="+", help="command lines, the first is the reference")
     parser.add_argument("--bildschirme", nargs="+", default=["1024x768", "1920x1080"])
     parser.add_argument("--runden", type=int, default=5)
+    parser.add_argument("--speicher", action="store_true",
+                        help="also where the resident memory lies (see sonde.py)")
     args = parser.parse_args()
     befehle = [shlex.split(b) for b in args.befehle]
 
     for groesse in args.bildschirme:
         werte = [[] for _ in befehle]
         for befehl in befehle:
-            sonde.lauf(befehl, groesse)
+            sonde.lauf(befehl, groesse, speicher=args.speicher)
         for runde in range(args.runden):
             for i in range(len(befehle)):
                 k = (runde + i) % len(befehle)
-                werte[k].append(sonde.lauf(befehle[k], groesse))
+                werte[k].append(sonde.lauf(befehle[k], groesse, speicher=args.speicher))
         print(f"{groesse}, medians of {args.runden} rounds:")
+        namen = list(dict.fromkeys(n for reihe in werte for w in reihe for n in w))
         for k, befehl in enumerate(args.befehle):
             teile = []
-            for name in werte[0][0]:
-                m = statistics.median(w[name] for w in werte[k])
-                bezug = statistics.median(w[name] for w in werte[0])
-                teile.append(f"{name} {m:7.3f} ({m / bezug:.2f}x)")
+            for name in namen:
+                m = statistics.median(w.get(name, 0) for w in werte[k])
+                bezug = statistics.median(w.get(name, 0) for w in werte[0])
+                verhaeltnis = f"{m / bezug:.2f}x" if bezug else "-"
+                teile.append(f"{name.strip()} {m:7.3f} ({verhaeltnis})")
             print(f"  {befehl}\n    " + "  ".join(teile))
         sys.stdout.flush()
 
