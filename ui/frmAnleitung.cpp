@@ -78,8 +78,7 @@ frmAnleitung::frmAnleitung(Gastgeber& haupt)
     picButtonZurueck_ = new Bildknopf(this, haupt.Bilder().KnopfZurueck, "picButtonZurueck",
                                       m.Rechteck(g::KnopfZurueck), m, haupt.KnopfGehalten(),
                                       haupt.Dienste(), [this] { Zurueckkehren(); });
-    // TRANSLATORS: picture button caption, drawn inside 110 x 27 pixels at the designed size
-    picButtonZurueck_->Beschriften(Sprachtext("Zurück"));
+    picButtonZurueck_->Beschriften(Knopftext(bilder::KnopfZurueck));
     txtAnleitung_->setAccessibleName(windowTitle());
     Form_Load();
 }

@@ -132,15 +132,10 @@ void frmHaupt::ControlsAnlegen() {
                                     m.Rechteck(g::KnopfCopyright), [this] { CopyrightOeffnen(); });
     picButtonExit_ = bildknopf(bilder_.KnopfBeenden, "picButtonExit", m.Rechteck(g::KnopfBeenden),
                                [this] { SpielBeenden(); });
-    // TRANSLATORS: picture button caption, drawn inside 110 x 27 pixels at the designed size
-    picButtonNeuesSpiel_->Beschriften(Sprachtext("Neues Spiel"));
-    // TRANSLATORS: picture button caption, drawn inside 110 x 27 pixels at the designed size
-    picButtonAnleitung_->Beschriften(Sprachtext("Anleitung"));
-    // TRANSLATORS: picture button caption (opens the about window), drawn inside 110 x 27
-    // pixels at the designed size
-    picButtonCopyright_->Beschriften(Sprachtext("Info"));
-    // TRANSLATORS: picture button caption, drawn inside 89 x 27 pixels at the designed size
-    picButtonExit_->Beschriften(Sprachtext("Beenden"));
+    picButtonNeuesSpiel_->Beschriften(Knopftext(bilder::KnopfNeuesSpiel));
+    picButtonAnleitung_->Beschriften(Knopftext(bilder::KnopfAnleitung));
+    picButtonCopyright_->Beschriften(Knopftext(bilder::KnopfCopyright));
+    picButtonExit_->Beschriften(Knopftext(bilder::KnopfBeenden));
     kurzbefehle_ = std::make_unique<Kurzbefehle>(*picButtonNeuesSpiel_, *picButtonAnleitung_,
                                                  *picButtonCopyright_, *picButtonExit_);
 

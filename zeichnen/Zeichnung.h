@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Geometrie.h"
+#include "core/Sprache.h"
 #include "zeichnen/Raster.h"
 
 #include <QImage>
@@ -131,21 +132,28 @@ QImage KnopfBild(const QString& text, int breite, bool gedrueckt, double masssta
 int KnopfUeberstand(const QString& text, int breite, double massstab);
 
 // The picture buttons' German captions (what the game shows in any other
-// language is their translation) and widths in game pixels.
+// language is their translation, also as the buttons' names for a screen
+// reader) and widths in game pixels.
 struct Knopfbeschriftung {
     const char* Deutsch;
     int Breite;
 };
 inline constexpr Knopfbeschriftung KnopfNeuesSpiel{
-    "Neues Spiel", geometrie::EntwurfPixel(geometrie::KnopfNeuesSpiel.Breite)};
+    // TRANSLATORS: picture button caption, drawn inside 110 x 27 pixels at the designed size
+    UebersetzungMerken("Neues Spiel"), geometrie::EntwurfPixel(geometrie::KnopfNeuesSpiel.Breite)};
 inline constexpr Knopfbeschriftung KnopfAnleitung{
-    "Anleitung", geometrie::EntwurfPixel(geometrie::KnopfAnleitung.Breite)};
+    // TRANSLATORS: picture button caption, drawn inside 110 x 27 pixels at the designed size
+    UebersetzungMerken("Anleitung"), geometrie::EntwurfPixel(geometrie::KnopfAnleitung.Breite)};
 inline constexpr Knopfbeschriftung KnopfCopyright{
-    "Info", geometrie::EntwurfPixel(geometrie::KnopfCopyright.Breite)};
+    // TRANSLATORS: picture button caption (opens the about window), drawn inside 110 x 27
+    // pixels at the designed size
+    UebersetzungMerken("Info"), geometrie::EntwurfPixel(geometrie::KnopfCopyright.Breite)};
 inline constexpr Knopfbeschriftung KnopfZurueck{
-    "Zur\u00fcck", geometrie::EntwurfPixel(geometrie::KnopfZurueck.Breite)};
+    // TRANSLATORS: picture button caption, drawn inside 110 x 27 pixels at the designed size
+    UebersetzungMerken("Zurück"), geometrie::EntwurfPixel(geometrie::KnopfZurueck.Breite)};
 inline constexpr Knopfbeschriftung KnopfBeenden{
-    "Beenden", geometrie::EntwurfPixel(geometrie::KnopfBeenden.Breite)};
+    // TRANSLATORS: picture button caption, drawn inside 89 x 27 pixels at the designed size
+    UebersetzungMerken("Beenden"), geometrie::EntwurfPixel(geometrie::KnopfBeenden.Breite)};
 
 // The stones' colours.
 inline constexpr std::uint32_t FarbeSpieler = 0xDC2A1E;
