@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 
+#include <malloc.h>
+
 namespace steinfall {
 
 void AnwendungBenennen() {
@@ -22,6 +24,10 @@ void SymbolSetzen() {
     // theme for them would load the theme's engines and every picture
     // plugin just for the same drawing.
     QGuiApplication::setWindowIcon(symbol);
+    // Handing the icon to the window system decodes and converts every size
+    // of it, a burst that leaves about 0.8 MB of free pages inside the heap
+    // (measured at 1920x1080): they go back to the system.
+    malloc_trim(0);
 }
 
 } // namespace steinfall

@@ -1,5 +1,7 @@
 #include "ui/Bildflaeche.h"
 
+#include "ui/Rasterop.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -43,6 +45,41 @@ void BildZeigen(QPainter& maler, QSize groesse, const QImage& bild, const QRect&
     }
     maler.setRenderHint(QPainter::SmoothPixmapTransform);
     maler.drawImage(QRectF(QPointF(0, 0), QSizeF(groesse)), bild);
+}
+
+bool InBildpixeln(QPainter& maler, const QWidget& flaeche, QSize bildGroesse,
+                  const QRect& bereich) {
+    const double verhaeltnis = flaeche.devicePixelRatioF();
+    const bool einsZuEins = std::abs(bildGroesse.width() - flaeche.width() * verhaeltnis) <= 1 &&
+                            std::abs(bildGroesse.height() - flaeche.height() * verhaeltnis) <= 1;
+    if (einsZuEins) {
+        maler.scale(1 / verhaeltnis, 1 / verhaeltnis);
+    } else {
+        maler.setRenderHint(QPainter::SmoothPixmapTransform);
+        maler.scale(flaeche.width() / double(bildGroesse.width()),
+                    flaeche.height() / double(bildGroesse.height()));
+    }
+    maler.setClipRect(maler.transform().inverted().mapRect(QRectF(bereich)));
+    return einsZuEins;
+}
+
+Kachelflaeche::Kachelflaeche(QWidget* eltern, QSize bildGroesse, QColor farbe)
+    : Bildflaeche(eltern, nullptr), bildGroesse_(bildGroesse), farbe_(farbe) {}
+
+void Kachelflaeche::KachelnLegen(const Masstab& m, const QImage& kachel) {
+    masstab_ = m;
+    kachel_ = kachel;
+    update();
+}
+
+void Kachelflaeche::paintEvent(QPaintEvent* ereignis) {
+    QPainter maler(this);
+    InBildpixeln(maler, *this, bildGroesse_, ereignis->rect());
+    if (!masstab_) {
+        maler.fillRect(QRect(QPoint(0, 0), bildGroesse_), farbe_);
+        return;
+    }
+    KachelnMalen(maler, *masstab_, bildGroesse_, kachel_);
 }
 
 void Bildflaeche::paintEvent(QPaintEvent* ereignis) {

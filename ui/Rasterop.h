@@ -4,6 +4,11 @@
 #include "zeichnen/Rasteroperation.h"
 
 #include <QImage>
+#include <QRect>
+
+#include <vector>
+
+class QPainter;
 
 namespace steinfall {
 
@@ -15,5 +20,13 @@ void BitBlt(QImage& ziel, const Masstab& m, double x, double y, double breite, d
 // width in steps of the tile's width, and for each x, y = 0 to the height in
 // steps of the tile's height (all in twips).
 void Kacheln(QImage& ziel, const Masstab& m, const QImage& kachel);
+
+// Where Kacheln puts the tiles on a target of `ziel` pixels, in its pixels,
+// each rectangle the part of the tile that is copied.
+std::vector<QRect> Kachelorte(QSize ziel, const Masstab& m, QSize kachel);
+
+// Kacheln onto a painter that paints a target of `ziel` pixels: the same
+// tiles copied to the same places.
+void KachelnMalen(QPainter& maler, const Masstab& m, QSize ziel, const QImage& kachel);
 
 } // namespace steinfall

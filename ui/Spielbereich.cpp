@@ -1,9 +1,9 @@
 #include "ui/Spielbereich.h"
 
+#include "ui/Bildflaeche.h"
+
 #include <QPaintEvent>
 #include <QPainter>
-
-#include <cmath>
 
 namespace steinfall {
 
@@ -30,30 +30,31 @@ QImage Freigestellt(const QImage& logo, const QImage& maske) {
 Spielbereich::Spielbereich(QWidget* eltern, const QImage& kachel, const QImage& logo,
                            const QImage& logoMaske, QPoint logoOrt, QSize bildGroesse)
     : QWidget(eltern), kachel_(QPixmap::fromImage(kachel)),
-      logo_(Freigestellt(logo.convertToFormat(QImage::Format_RGB32),
-                         logoMaske.convertToFormat(QImage::Format_RGB32))),
-      logoOrt_(logoOrt), bildGroesse_(bildGroesse) {
+      logo_(logo.convertToFormat(QImage::Format_RGB32)),
+      logoMaske_(logoMaske.convertToFormat(QImage::Format_RGB32)), logoOrt_(logoOrt),
+      bildGroesse_(bildGroesse) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Spielbereich::paintEvent(QPaintEvent* ereignis) {
     QPainter maler(this);
-    // In the pictures' own pixels: drawn for the device pixels the area
-    // covers, they are copied one to one; otherwise (a built set shown at
-    // another scale) scaled smoothly.
-    const double verhaeltnis = devicePixelRatioF();
-    const double sx = width() / double(bildGroesse_.width());
-    const double sy = height() / double(bildGroesse_.height());
-    if (std::abs(bildGroesse_.width() - width() * verhaeltnis) <= 1 &&
-        std::abs(bildGroesse_.height() - height() * verhaeltnis) <= 1) {
-        maler.scale(1 / verhaeltnis, 1 / verhaeltnis);
-    } else {
-        maler.setRenderHint(QPainter::SmoothPixmapTransform);
-        maler.scale(sx, sy);
-    }
-    maler.setClipRect(maler.transform().inverted().mapRect(QRectF(ereignis->rect())));
+    const bool einsZuEins = InBildpixeln(maler, *this, bildGroesse_, ereignis->rect());
     maler.drawTiledPixmap(QRect(QPoint(0, 0), bildGroesse_), kachel_);
-    maler.drawImage(logoOrt_, logo_);
+    if (einsZuEins) {
+        // Straight onto the window's pixels, as designed: no third picture
+        // of the logo's size is kept.
+        maler.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
+        maler.drawImage(logoOrt_, logoMaske_);
+        maler.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        maler.drawImage(logoOrt_, logo_);
+        return;
+    }
+    // Raster operations on smoothly scaled pixels would fray the shape's
+    // edge: scaled, it is painted cut out.
+    if (freigestellt_.isNull()) {
+        freigestellt_ = Freigestellt(logo_, logoMaske_);
+    }
+    maler.drawImage(logoOrt_, freigestellt_);
 }
 
 } // namespace steinfall

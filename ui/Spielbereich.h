@@ -8,7 +8,8 @@
 namespace steinfall {
 
 // The game area's background: its tile repeated from the top-left corner and
-// the logo on it where the logo's mask is black. Painted when shown rather
+// the logo on it where the logo's mask is black, painted with the mask's and
+// the logo's raster operations. Painted when shown rather
 // than kept as one picture of the whole area, which at a large scale would
 // cost tens of megabytes (25 MB at 4.5x). Pixel for pixel the same as tiling
 // the area and painting the logo with its mask.
@@ -25,6 +26,8 @@ protected:
 private:
     QPixmap kachel_;
     QImage logo_;
+    QImage logoMaske_;
+    QImage freigestellt_; // the logo cut out, made only where it is scaled
     QPoint logoOrt_;
     QSize bildGroesse_;
 };

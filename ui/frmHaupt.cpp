@@ -139,14 +139,14 @@ void frmHaupt::ControlsAnlegen() {
     kurzbefehle_ = std::make_unique<Kurzbefehle>(*picButtonNeuesSpiel_, *picButtonAnleitung_,
                                                  *picButtonCopyright_, *picButtonExit_);
 
-    picOptionenBild_ = QImage(fein.PixelX(g::Optionen.Breite), fein.PixelY(g::Optionen.Hoehe),
-                              QImage::Format_RGB32);
-    picOptionenBild_.fill(OptionenFarbe);
-    auto* picOptionen =
-        bildflaeche(picContainer_, &picOptionenBild_, "picOptionen", m.Rechteck(g::Optionen));
+    picOptionen_ = new Kachelflaeche(
+        picContainer_, QSize(fein.PixelX(g::Optionen.Breite), fein.PixelY(g::Optionen.Hoehe)),
+        OptionenFarbe);
+    picOptionen_->setObjectName(QStringLiteral("picOptionen"));
+    picOptionen_->setGeometry(m.Rechteck(g::Optionen));
 
     auto rahmen = [&](const QString& titel, const char* name, QRect ort) {
-        auto* fr = new QGroupBox(titel, picOptionen);
+        auto* fr = new QGroupBox(titel, picOptionen_);
         fr->setObjectName(QString::fromLatin1(name));
         fr->setGeometry(ort);
         Hintergrund(*fr, OptionenFarbe);
@@ -256,7 +256,7 @@ void frmHaupt::Form_Load() {
         l.PixelX((bildschirm.width() * l.TwipsProPixelX - g::Spielbereich.Breite) / 2),
         l.PixelY((bildschirm.height() * l.TwipsProPixelY - g::Spielbereich.Hoehe) / 2));
     // The options panel's background tiles.
-    Kacheln(picOptionenBild_, m, bilder_.HG2);
+    picOptionen_->KachelnLegen(m, bilder_.HG2);
     // The texts were filled when the game flow was made.
     // No button is held down; the game flow starts with its flags cleared.
     KnopfGedrueckt = false;

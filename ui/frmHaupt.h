@@ -22,6 +22,7 @@ namespace steinfall {
 
 class Bildflaeche;
 class Bildknopf;
+class Kachelflaeche;
 class Brettzugang;
 class Kurzbefehle;
 class frmAnleitung;
@@ -119,11 +120,9 @@ private:
     Fall fall_;
     Klang klang_;
 
-    // Hidden picture: the options panel's painted background.
-    QImage picOptionenBild_;
-
     QWidget* picContainer_ = nullptr;
     Bildflaeche* picSpielfeld_ = nullptr;
+    Kachelflaeche* picOptionen_ = nullptr; // its background the tiles
     // Keys, marker and screen reader of the board; owned by the board.
     Brettzugang* brettzugang_ = nullptr;
     QLabel* lblStatus_ = nullptr;

@@ -52,8 +52,9 @@ inline Bildsatz Testbilder() {
     b.SteinHervor = Stein(Gruen);
     b.SteinMaske = Flaeche(40, 40, 0xffffffff);
     Scheibe(b.SteinMaske, 0, 0, 0xff000000);
-    // The logo's shape: a red square in its middle.
-    b.Logo = Flaeche(273, 66, 0xff000000);
+    // The logo's shape: a red square in its middle; white around it, as the
+    // drawn logo is.
+    b.Logo = Flaeche(273, 66, 0xffffffff);
     b.LogoMaske = Flaeche(273, 66, 0xffffffff);
     QPainter(&b.Logo).fillRect(100, 20, 40, 20, QColor(Rot));
     QPainter(&b.LogoMaske).fillRect(100, 20, 40, 20, Qt::black);

@@ -1,12 +1,15 @@
 #include "Testfenster.h"
 #include "app/Start.h"
 #include "ui/Bildflaeche.h"
+#include "ui/Rasterop.h"
+#include "zeichnen/Zeichnung.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
 
+#include <cmath>
 #include <tuple>
 #include <utility>
 
@@ -155,6 +158,54 @@ TEST(frmHaupt, FallEndetHinterDerFrageUndMaltNichtsInsNeueSpiel) {
     EXPECT_EQ(f.Gespielt, std::vector<std::string>{"WAHL.WAV"});
     EXPECT_EQ(f.Spielablauf().Stand().Brett, Spielbrett{});
     EXPECT_EQ(f.Brett().Bild(), Testbilder().Brett);
+}
+
+// Painted when shown, the tiles must land where laying them on a picture puts
+// them: at a fractional scale, clipped at the right and bottom edges.
+TEST(Kachelflaeche, MaltWieKachelnAufEinBild) {
+    const QSize groesse(30, 17);
+    const QColor farbe(0xC0, 0xC0, 0xC0);
+    QImage kachel(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < kachel.height(); ++y) {
+        for (int x = 0; x < kachel.width(); ++x) {
+            kachel.setPixel(x, y, qRgb(30 * x, 40 * y, 200));
+        }
+    }
+    const Masstab fein = Masstab{}.Fein(2.25);
+
+    Kachelflaeche flaeche(nullptr, groesse, farbe);
+    flaeche.resize(groesse);
+    QImage erwartet(groesse, QImage::Format_RGB32);
+    erwartet.fill(farbe);
+    EXPECT_EQ(flaeche.grab().toImage().convertToFormat(QImage::Format_RGB32), erwartet);
+
+    flaeche.KachelnLegen(fein, kachel);
+    Kacheln(erwartet, fein, kachel);
+    EXPECT_EQ(flaeche.grab().toImage().convertToFormat(QImage::Format_RGB32), erwartet);
+    EXPECT_EQ(erwartet.pixel(29, 16), kachel.pixel(29 % 7, 16 % 5));
+}
+
+// The game area paints the logo with its mask's and its own raster
+// operations straight onto the tiles: that leaves the tiles around the shape
+// only where the logo is white outside it, built and drawn alike.
+TEST(Spielbereich, LogoWeissUmSeineForm) {
+    bilder::SchriftenLaden();
+    for (const double s : {1.0, 2.0, 3.0, 1.6, 2.25}) {
+        const bool gebaut = s == std::round(s);
+        const Bildsatz satz =
+            gebaut ? BilderLaden(QStringLiteral(STEINFALL_BILDER), int(s)) : Bildsatz{};
+        const bilder::LogoBilder gezeichnet =
+            gebaut ? bilder::LogoBilder{satz.Logo, satz.LogoMaske} : bilder::Logo(s);
+        const QImage logo = gezeichnet.Logo.convertToFormat(QImage::Format_RGB32);
+        const QImage maske = gezeichnet.Maske.convertToFormat(QImage::Format_RGB32);
+        int farbig = 0;
+        for (int y = 0; y < logo.height(); ++y) {
+            for (int x = 0; x < logo.width(); ++x) {
+                farbig += qGray(maske.pixel(x, y)) != 0 && logo.pixel(x, y) != 0xffffffff;
+            }
+        }
+        EXPECT_EQ(farbig, 0) << "Maßstab " << s;
+    }
 }
 
 TEST(Start, NurBei96MalPunktProZollInBeidenRichtungen) {
