@@ -69,12 +69,27 @@ Kachelflaeche::Kachelflaeche(QWidget* eltern, QSize bildGroesse, QColor farbe)
 void Kachelflaeche::KachelnLegen(const Masstab& m, const QImage& kachel) {
     masstab_ = m;
     kachel_ = kachel;
+    gelegt_ = QImage();
     update();
 }
 
 void Kachelflaeche::paintEvent(QPaintEvent* ereignis) {
     QPainter maler(this);
-    InBildpixeln(maler, *this, bildGroesse_, ereignis->rect());
+    if (!InBildpixeln(maler, *this, bildGroesse_, ereignis->rect())) {
+        // Scaled smoothly, tile by tile each edge would be filtered on its
+        // own: the laid picture is shown, made only for this case.
+        if (gelegt_.isNull()) {
+            gelegt_ = QImage(bildGroesse_, QImage::Format_RGB32);
+            gelegt_.fill(farbe_);
+            if (masstab_) {
+                Kacheln(gelegt_, *masstab_, kachel_);
+            }
+        }
+        maler.resetTransform();
+        maler.setClipping(false);
+        BildZeigen(maler, size(), gelegt_, ereignis->rect());
+        return;
+    }
     if (!masstab_) {
         maler.fillRect(QRect(QPoint(0, 0), bildGroesse_), farbe_);
         return;

@@ -69,6 +69,7 @@ private:
     QColor farbe_;
     std::optional<Masstab> masstab_;
     QImage kachel_;
+    QImage gelegt_; // the laid picture, where it is shown scaled
 };
 
 } // namespace steinfall
