@@ -28,16 +28,19 @@ Bildflaeche::Bildflaeche(QWidget* eltern, const QImage* bild) : QWidget(eltern),
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+bool EinsZuEins(QSize groesse, double verhaeltnis, QSize bildGroesse) {
+    return std::abs(bildGroesse.width() - groesse.width() * verhaeltnis) <= 1 &&
+           std::abs(bildGroesse.height() - groesse.height() * verhaeltnis) <= 1;
+}
+
 void BildZeigen(QPainter& maler, QSize groesse, const QImage& bild, const QRect& bereich) {
     if (bild.size() == groesse) {
         maler.drawImage(bereich, bild, bereich);
         return;
     }
-    // Drawn for the device pixels the widget covers (to a pixel of rounding):
-    // shown pixel for pixel.
+    // Drawn for the device pixels the widget covers: shown pixel for pixel.
     const double verhaeltnis = maler.device()->devicePixelRatioF();
-    if (std::abs(bild.width() - groesse.width() * verhaeltnis) <= 1 &&
-        std::abs(bild.height() - groesse.height() * verhaeltnis) <= 1) {
+    if (EinsZuEins(groesse, verhaeltnis, bild.size())) {
         QImage geraetebild = bild;
         geraetebild.setDevicePixelRatio(verhaeltnis);
         maler.drawImage(QPointF(0, 0), geraetebild);
@@ -50,8 +53,7 @@ void BildZeigen(QPainter& maler, QSize groesse, const QImage& bild, const QRect&
 bool InBildpixeln(QPainter& maler, const QWidget& flaeche, QSize bildGroesse,
                   const QRect& bereich) {
     const double verhaeltnis = flaeche.devicePixelRatioF();
-    const bool einsZuEins = std::abs(bildGroesse.width() - flaeche.width() * verhaeltnis) <= 1 &&
-                            std::abs(bildGroesse.height() - flaeche.height() * verhaeltnis) <= 1;
+    const bool einsZuEins = EinsZuEins(flaeche.size(), verhaeltnis, bildGroesse);
     if (einsZuEins) {
         maler.scale(1 / verhaeltnis, 1 / verhaeltnis);
     } else {
@@ -75,7 +77,7 @@ void Kachelflaeche::KachelnLegen(const Masstab& m, const QImage& kachel) {
 
 void Kachelflaeche::paintEvent(QPaintEvent* ereignis) {
     QPainter maler(this);
-    if (!InBildpixeln(maler, *this, bildGroesse_, ereignis->rect())) {
+    if (!EinsZuEins(size(), devicePixelRatioF(), bildGroesse_)) {
         // Scaled smoothly, tile by tile each edge would be filtered on its
         // own: the laid picture is shown, made only for this case.
         if (gelegt_.isNull()) {
@@ -85,11 +87,10 @@ void Kachelflaeche::paintEvent(QPaintEvent* ereignis) {
                 Kacheln(gelegt_, *masstab_, kachel_);
             }
         }
-        maler.resetTransform();
-        maler.setClipping(false);
         BildZeigen(maler, size(), gelegt_, ereignis->rect());
         return;
     }
+    InBildpixeln(maler, *this, bildGroesse_, ereignis->rect());
     if (!masstab_) {
         maler.fillRect(QRect(QPoint(0, 0), bildGroesse_), farbe_);
         return;

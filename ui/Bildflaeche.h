@@ -43,6 +43,11 @@ private:
 // smoothly scaled down.
 void BildZeigen(QPainter& maler, QSize groesse, const QImage& bild, const QRect& bereich);
 
+// Whether a picture of `bildGroesse` is drawn for the device pixels that an
+// area of `groesse` covers at device pixel ratio `verhaeltnis`, to a pixel of
+// rounding.
+bool EinsZuEins(QSize groesse, double verhaeltnis, QSize bildGroesse);
+
 // Sets up `maler`, which paints the part `bereich` of `flaeche`, to paint in
 // the pixels of a picture of `bildGroesse` that covers it: drawn for the
 // device pixels the widget covers, they are copied one to one (and it
