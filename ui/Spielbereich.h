@@ -8,11 +8,11 @@
 namespace steinfall {
 
 // The game area's background: its tile repeated from the top-left corner and
-// the logo on it where the logo's mask is black, painted with the mask's and
-// the logo's raster operations. Painted when shown rather
-// than kept as one picture of the whole area, which at a large scale would
-// cost tens of megabytes (25 MB at 4.5x). Pixel for pixel the same as tiling
-// the area and painting the logo with its mask.
+// the logo on it where the logo's mask is black, put there by the mask's and
+// the logo's raster operations. Painted when shown rather than kept as one
+// picture of the whole area, which at a large scale would cost tens of
+// megabytes (25 MB at 4.5x). Pixel for pixel the same as tiling the area and
+// painting the logo with its mask.
 class Spielbereich : public QWidget {
 public:
     // `kachel` and `logo` at the pictures' resolution, `logo` white outside its
