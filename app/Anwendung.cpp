@@ -1,6 +1,7 @@
 #include "app/Anwendung.h"
 
 #include "Kennung.h"
+#include "ui/Symbolquelle.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -16,14 +17,11 @@ void AnwendungBenennen() {
 }
 
 void SymbolSetzen() {
-    QIcon symbol;
-    for (const int groesse : {32, 64, 256}) {
-        symbol.addFile(QStringLiteral(":/symbol/steinfall-%1.png").arg(groesse));
-    }
     // The built-in pictures are the installed icon's own; asking the icon
     // theme for them would load the theme's engines and every picture
     // plugin just for the same drawing.
-    QGuiApplication::setWindowIcon(symbol);
+    QGuiApplication::setWindowIcon(
+        QIcon(new Symbolquelle(QStringLiteral(":/symbol/steinfall-%1.png"), {32, 64, 256})));
     // Handing the icon to the window system decodes and converts every size
     // of it, a burst that leaves about 0.8 MB of free pages inside the heap
     // (measured at 1920x1080): they go back to the system.

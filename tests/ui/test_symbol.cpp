@@ -1,7 +1,10 @@
 // The scalable icon shows what the icon pictures show: rasterised at 256
 // pixels as a desktop renders it, it matches the 256-pixel picture.
 
+#include "ui/Symbolquelle.h"
+
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,6 +58,24 @@ TEST(Symbol, VektorbildGleichtDemBildMit256Pixeln) {
     EXPECT_LE(static_cast<double>(summe) / (256 * 256), 2.5);
     EXPECT_LE(abweichend, 256 * 256 * 3 / 200);
     EXPECT_LE(groesste, 51);
+}
+
+// The window's icon reads its pictures only when asked; what it gives for
+// any size is what an icon made from the same files gives.
+TEST(Symbol, FenstersymbolGibtWasDieBilderGeben) {
+    const QList<int> groessen{32, 64, 256};
+    QIcon bilder;
+    for (const int g : groessen) {
+        bilder.addFile(Symbole + QStringLiteral("steinfall-%1.png").arg(g));
+    }
+    const QIcon quelle(new steinfall::Symbolquelle(Symbole + "steinfall-%1.png", {256, 32, 64}));
+    EXPECT_EQ(quelle.availableSizes(), bilder.availableSizes());
+    for (const int g : {16, 32, 40, 48, 64, 100, 256, 300}) {
+        const QSize groesse(g, g);
+        EXPECT_EQ(quelle.actualSize(groesse), bilder.actualSize(groesse)) << g;
+        EXPECT_EQ(quelle.pixmap(groesse).toImage(), bilder.pixmap(groesse).toImage()) << g;
+    }
+    EXPECT_EQ(quelle.pixmap(QSize(20, 40)).size(), bilder.pixmap(QSize(20, 40)).size());
 }
 
 } // namespace
