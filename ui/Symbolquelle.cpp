@@ -22,7 +22,8 @@ int Symbolquelle::Bildgroesse(QSize groesse) const {
 
 QSize Symbolquelle::actualSize(const QSize& groesse, QIcon::Mode, QIcon::State) {
     // Never enlarged: a request above the largest picture gets that one.
-    QSize bild(Bildgroesse(groesse), Bildgroesse(groesse));
+    const int seite = Bildgroesse(groesse);
+    QSize bild(seite, seite);
     if (bild.width() > groesse.width() || bild.height() > groesse.height()) {
         bild.scale(groesse, Qt::KeepAspectRatio);
     }
